@@ -1,0 +1,9 @@
+#include "cli/Command.h"
+#include "cli/Commands.h"
+
+const std::vector<Command>& AllCommands() {
+  static const std::vector<Command> commands = {
+      PruneCommand(),
+  };
+  return commands;
+}

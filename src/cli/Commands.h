@@ -1,0 +1,5 @@
+#pragma once
+#include "cli/Command.h"
+
+// The command definitions, one per source file.
+Command PruneCommand();

@@ -1,0 +1,274 @@
+#include "numerics/Matrix.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <new>
+#include <vector>
+
+#include "numerics/NumberText.h"
+#include "platform/Env.h"
+#include "platform/Text.h"
+
+namespace {
+
+constexpr std::size_t kCsvWriteChunk = 1 << 20;
+constexpr std::size_t kRawReadChunk = 1 << 20;
+
+bool IsCsvSeparator(char c) { return c == ',' || c == '\n'; }
+
+}  // namespace
+
+Matrix::Matrix() = default;
+
+Matrix::Matrix(std::int32_t r, std::int32_t c) { Resize(r, c); }
+
+Matrix::Matrix(const Matrix& other) { CopyFrom(other); }
+
+Matrix& Matrix::operator=(const Matrix& other) {
+  if (this != &other) CopyFrom(other);
+  return *this;
+}
+
+Matrix::Matrix(Matrix&& other) noexcept { Swap(other); }
+
+Matrix& Matrix::operator=(Matrix&& other) noexcept {
+  if (this != &other) {
+    Free();
+    Swap(other);
+  }
+  return *this;
+}
+
+Matrix::~Matrix() { Free(); }
+
+void Matrix::Swap(Matrix& other) noexcept {
+  std::swap(rowTable, other.rowTable);
+  std::swap(rows, other.rows);
+  std::swap(cols, other.cols);
+}
+
+bool Matrix::Resize(std::int32_t newRows, std::int32_t newCols) {
+  if (rowTable && newRows == rows && newCols == cols) {
+    Zero();
+    return true;
+  }
+  Free();
+  if (newRows < 0 || newCols < 0) return false;
+  const std::uint64_t bytes =
+      static_cast<std::uint64_t>(newRows) * (sizeof(double*) + sizeof(double) * newCols);
+  if (!platform::MemoryCanHold(bytes)) return false;
+  rowTable = new (std::nothrow) double*[newRows]();
+  if (!rowTable) return false;
+  rows = newRows;
+  cols = newCols;
+  for (std::int32_t r = 0; r < rows; ++r) {
+    rowTable[r] = new (std::nothrow) double[cols]();
+    if (!rowTable[r]) return false;
+  }
+  return true;
+}
+
+void Matrix::Free() {
+  if (rowTable) {
+    for (std::int32_t r = 0; r < rows; ++r) delete[] rowTable[r];
+    delete[] rowTable;
+  }
+  rowTable = nullptr;
+  rows = cols = 0;
+}
+
+void Matrix::Zero() {
+  if (!rowTable) return;
+  for (std::int32_t r = 0; r < rows; ++r) std::fill_n(rowTable[r], cols, 0.0);
+}
+
+bool Matrix::IsAllocated() const {
+  if (!rowTable) return false;
+  if (rows < 1) return true;
+  return std::all_of(rowTable, rowTable + rows, [](const double* row) { return row != nullptr; });
+}
+
+Matrix& Matrix::CopyFrom(const Matrix& other) {
+  if (!other.rowTable) {
+    Free();
+    return *this;
+  }
+  if (rows != other.rows || cols != other.cols || !rowTable) {
+    if (!Resize(other.rows, other.cols)) return *this;
+  }
+  for (std::int32_t r = 0; r < rows; ++r) std::copy_n(other.rowTable[r], cols, rowTable[r]);
+  return *this;
+}
+
+Message Matrix::SystemError(const std::u16string& text) const {
+  return platform::CopyTruncated(lastError, std::size(lastError), text);
+}
+
+// ---- binary stream form ---------------------------------------------------
+
+Message Matrix::ReadBinary(platform::File& file) {
+  std::int32_t newRows = 0, newCols = 0;
+  if (file.Read(&newRows, 4) != 4) return u"Unable to read the number of rows";
+  if (file.Read(&newCols, 4) != 4) return u"Unable to read the number of cols";
+  if (newRows == 0) return u"Matrix has no rows";
+  if (newCols == 0) return u"Matrix has no columns";
+  // A count the rest of the file cannot hold is a truncated or hostile file:
+  // refuse it before allocating anything.
+  const std::int64_t size = file.Size(), position = file.Position();
+  if (newRows < 0 || newCols < 0) return u"Unable to read data from file";
+  const std::uint64_t bytes = static_cast<std::uint64_t>(newRows) * newCols * sizeof(double);
+  if (size >= 0 && position >= 0 && bytes > static_cast<std::uint64_t>(size - position))
+    return u"Unable to read data from file";
+  if (!Resize(newRows, newCols)) {
+    Free();
+    return u"No enough memory to create the matrix";
+  }
+  const std::size_t rowBytes = sizeof(double) * cols;
+  for (std::int32_t r = 0; r < rows; ++r) {
+    if (file.Read(rowTable[r], rowBytes) != rowBytes) return u"Unable to read data from file";
+  }
+  return nullptr;
+}
+
+Message Matrix::WriteBinary(platform::File& file) const {
+  if (file.Write(&rows, 4) != 4) return u"Unable to write the number of rows";
+  if (file.Write(&cols, 4) != 4) return u"Unable to write the number of cols";
+  const std::size_t rowBytes = sizeof(double) * cols;
+  for (std::int32_t r = 0; r < rows; ++r) {
+    if (file.Write(rowTable[r], rowBytes) != rowBytes) return u"Unable to write data to file";
+  }
+  return nullptr;
+}
+
+// ---- headerless binary data file ------------------------------------------
+
+Message Matrix::LoadRawDoubles(const std::filesystem::path& path, std::int32_t width) {
+  std::u16string error;
+  auto file = platform::Env::Current().Open(path, platform::OpenMode::Read, platform::Share::Read, error);
+  if (!file) return SystemError(error);
+  if (width < 1) return u"Error reading file";
+  const std::int64_t size = file->Size();
+  if (size < 0) return u"Error reading file";
+  const std::int64_t count = size / static_cast<std::int64_t>(sizeof(double)) / width;
+  if (count > std::numeric_limits<std::int32_t>::max() || !Resize(static_cast<std::int32_t>(count), width)) {
+    Free();
+    return u"No enough memory to read file";
+  }
+  // Whole rows are read in large blocks; a short block is a read error.
+  const std::size_t rowBytes = sizeof(double) * cols;
+  const std::int32_t rowsPerBlock = static_cast<std::int32_t>(std::max<std::size_t>(1, kRawReadChunk / rowBytes));
+  std::vector<double> block(static_cast<std::size_t>(rowsPerBlock) * cols);
+  for (std::int32_t first = 0; first < rows; first += rowsPerBlock) {
+    const std::int32_t n = std::min(rowsPerBlock, rows - first);
+    const std::size_t want = rowBytes * n;
+    if (file->Read(block.data(), want) != want) return u"Error reading file";
+    for (std::int32_t k = 0; k < n; ++k)
+      std::memcpy(rowTable[first + k], block.data() + static_cast<std::size_t>(k) * cols, rowBytes);
+  }
+  return nullptr;
+}
+
+// ---- comma-separated text ---------------------------------------------------
+
+Message Matrix::LoadCsv(const std::filesystem::path& path) {
+  std::u16string error;
+  auto file = platform::Env::Current().Open(path, platform::OpenMode::Read, platform::Share::Read, error);
+  if (!file) return SystemError(error);
+  const std::int64_t size = file->Size();
+  if (size < 0) return u"Error reading file";
+  if (!platform::MemoryCanHold(static_cast<std::uint64_t>(size) + 1)) return u"No enough memory to read file";
+  std::unique_ptr<char[]> text(new (std::nothrow) char[static_cast<std::size_t>(size) + 1]);
+  if (!text) return u"No enough memory to read file";
+  if (file->Read(text.get(), static_cast<std::size_t>(size)) != static_cast<std::size_t>(size))
+    return u"Error reading file";
+  text[size] = '\0';
+  file.reset();
+  if (!ParseCsv(text.get())) return u"The file has no data";
+  return nullptr;
+}
+
+bool Matrix::ParseCsv(const char* text) { return ParseCsv(std::string_view(text)); }
+
+bool Matrix::ParseCsv(std::string_view text) {
+  // The text ends at its first NUL, as a C string would.
+  if (const void* nul = std::memchr(text.data(), '\0', text.size()))
+    text = text.substr(0, static_cast<const char*>(nul) - text.data());
+
+  std::uint64_t lineFeeds = 0;
+  const char* firstLineFeed = nullptr;
+  for (const char* p = text.data(), *end = p + text.size();;) {
+    const void* hit = std::memchr(p, '\n', end - p);
+    if (!hit) break;
+    if (!firstLineFeed) firstLineFeed = static_cast<const char*>(hit);
+    ++lineFeeds;
+    p = static_cast<const char*>(hit) + 1;
+  }
+  const std::uint64_t newRows = lineFeeds + (text.empty() || text.back() != '\n' ? 1 : 0);
+  const char* widthEnd = firstLineFeed ? firstLineFeed : text.data() + text.size();
+  const std::uint64_t newCols = std::count(text.data(), widthEnd, ',') + 1;
+  constexpr std::uint64_t kLimit = std::numeric_limits<std::int32_t>::max();
+  if (newRows > kLimit || newCols > kLimit || newRows * newCols > kLimit) {
+    Free();
+    return false;
+  }
+  if (!Resize(static_cast<std::int32_t>(newRows), static_cast<std::int32_t>(newCols))) {
+    Free();
+    return false;
+  }
+  FillFromCsvTokens(text);
+  return true;
+}
+
+// Line feeds act as commas; a run of separators counts as one, so an empty
+// field yields no token. Tokens fill the cells row by row; surplus tokens are
+// ignored and cells without a token stay 0.
+void Matrix::FillFromCsvTokens(std::string_view text) {
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  std::int32_t r = 0, c = 0;
+  while (r < rows) {
+    while (p < end && IsCsvSeparator(*p)) ++p;
+    if (p == end) break;
+    const char* stop;
+    rowTable[r][c] = numbertext::ParseCsvToken(p, end, &stop);
+    p = stop > p ? stop : p;
+    while (p < end && !IsCsvSeparator(*p)) ++p;
+    if (++c == cols) {
+      c = 0;
+      ++r;
+    }
+  }
+}
+
+Message Matrix::SaveCsv(const std::filesystem::path& path) const {
+  std::u16string error;
+  auto file = platform::Env::Current().Open(path, platform::OpenMode::Create, platform::Share::None, error);
+  if (!file) return SystemError(error);
+  // Rows are formatted into a large buffer and written in big blocks.
+  std::vector<char> buffer(kCsvWriteChunk + numbertext::kMaxFixed14 + 4);
+  char* out = buffer.data();
+  const char* const flushAt = buffer.data() + kCsvWriteChunk;
+  for (std::int32_t r = 0; r < rows; ++r) {
+    const double* row = rowTable[r];
+    for (std::int32_t c = 0; c < cols; ++c) {
+      out = numbertext::FormatFixed14(row[c], out);
+      if (c + 1 < cols) {
+        *out++ = ',';
+        *out++ = ' ';
+      } else {
+        *out++ = '\r';
+        *out++ = '\n';
+      }
+      if (out >= flushAt) {
+        const std::size_t n = out - buffer.data();
+        if (file->Write(buffer.data(), n) != n) return u"Error writting file";
+        out = buffer.data();
+      }
+    }
+  }
+  const std::size_t n = out - buffer.data();
+  if (n > 0 && file->Write(buffer.data(), n) != n) return u"Error writting file";
+  return nullptr;
+}
