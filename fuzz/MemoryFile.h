@@ -15,6 +15,11 @@ class MemoryFile final : public platform::File {
     return n;
   }
   std::size_t Write(const void*, std::size_t) override { return 0; }
+  bool Seek(std::int64_t offset) override {
+    if (offset < 0 || static_cast<std::size_t>(offset) > size) return false;
+    position = static_cast<std::size_t>(offset);
+    return true;
+  }
   std::int64_t Size() override { return static_cast<std::int64_t>(size); }
   std::int64_t Position() override { return static_cast<std::int64_t>(position); }
 

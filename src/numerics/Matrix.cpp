@@ -7,7 +7,9 @@
 #include <new>
 #include <vector>
 
+#include "numerics/CsvReader.h"
 #include "numerics/NumberText.h"
+#include "platform/Memory.h"
 #include "platform/Env.h"
 #include "platform/Text.h"
 
@@ -15,8 +17,7 @@ namespace {
 
 constexpr std::size_t kCsvWriteChunk = 1 << 20;
 constexpr std::size_t kRawReadChunk = 1 << 20;
-
-bool IsCsvSeparator(char c) { return c == ',' || c == '\n'; }
+constexpr std::size_t kCsvReadChunk = 1 << 22;
 
 }  // namespace
 
@@ -45,6 +46,8 @@ Matrix::~Matrix() { Free(); }
 
 void Matrix::Swap(Matrix& other) noexcept {
   std::swap(rowTable, other.rowTable);
+  std::swap(block, other.block);
+  std::swap(blockBytes, other.blockBytes);
   std::swap(rows, other.rows);
   std::swap(cols, other.cols);
 }
@@ -56,26 +59,26 @@ bool Matrix::Resize(std::int32_t newRows, std::int32_t newCols) {
   }
   Free();
   if (newRows < 0 || newCols < 0) return false;
-  const std::uint64_t bytes =
-      static_cast<std::uint64_t>(newRows) * (sizeof(double*) + sizeof(double) * newCols);
-  if (!platform::MemoryCanHold(bytes)) return false;
+  const std::uint64_t cells = static_cast<std::uint64_t>(newRows) * newCols;
+  const std::uint64_t bytes = cells * sizeof(double) + static_cast<std::uint64_t>(newRows) * sizeof(double*);
+  if (bytes > std::numeric_limits<std::size_t>::max() / 2 || !platform::MemoryCanHold(bytes)) return false;
   rowTable = new (std::nothrow) double*[newRows]();
   if (!rowTable) return false;
   rows = newRows;
   cols = newCols;
-  for (std::int32_t r = 0; r < rows; ++r) {
-    rowTable[r] = new (std::nothrow) double[cols]();
-    if (!rowTable[r]) return false;
-  }
+  blockBytes = static_cast<std::size_t>(cells) * sizeof(double);
+  block = static_cast<double*>(platform::AllocateZeroed(blockBytes));
+  if (!block) return false;
+  for (std::int32_t r = 0; r < rows; ++r) rowTable[r] = block + static_cast<std::size_t>(r) * cols;
   return true;
 }
 
 void Matrix::Free() {
-  if (rowTable) {
-    for (std::int32_t r = 0; r < rows; ++r) delete[] rowTable[r];
-    delete[] rowTable;
-  }
+  platform::FreeZeroed(block, blockBytes);
+  delete[] rowTable;
   rowTable = nullptr;
+  block = nullptr;
+  blockBytes = 0;
   rows = cols = 0;
 }
 
@@ -176,70 +179,52 @@ Message Matrix::LoadCsv(const std::filesystem::path& path) {
   std::u16string error;
   auto file = platform::Env::Current().Open(path, platform::OpenMode::Read, platform::Share::Read, error);
   if (!file) return SystemError(error);
-  const std::int64_t size = file->Size();
-  if (size < 0) return u"Error reading file";
-  if (!platform::MemoryCanHold(static_cast<std::uint64_t>(size) + 1)) return u"No enough memory to read file";
-  std::unique_ptr<char[]> text(new (std::nothrow) char[static_cast<std::size_t>(size) + 1]);
-  if (!text) return u"No enough memory to read file";
-  if (file->Read(text.get(), static_cast<std::size_t>(size)) != static_cast<std::size_t>(size))
-    return u"Error reading file";
-  text[size] = '\0';
-  file.reset();
-  if (!ParseCsv(text.get())) return u"The file has no data";
+  // Two passes over the file through one reused buffer: the shape first,
+  // then the values straight into the sized matrix.
+  std::vector<char> buffer(kCsvReadChunk);
+  CsvReader reader;
+  std::uint64_t total = 0;
+  for (;;) {
+    const std::size_t got = file->Read(buffer.data(), buffer.size());
+    total += got;
+    if (!reader.Measure(std::string_view(buffer.data(), got)) || got < buffer.size()) break;
+  }
+  std::int32_t newRows, newCols;
+  if (!reader.Shape(newRows, newCols) || !Resize(newRows, newCols)) {
+    Free();
+    return u"The file has no data";
+  }
+  if (!file->Seek(0)) return u"Error reading file";
+  std::uint64_t remaining = reader.TextLength();
+  std::size_t carried = 0;
+  while (!reader.Full(*this)) {
+    if (carried == buffer.size()) buffer.resize(buffer.size() * 2);  // one token longer than the buffer
+    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size() - carried, remaining));
+    const std::size_t got = file->Read(buffer.data() + carried, want);
+    if (got < want) return u"Error reading file";
+    remaining -= got;
+    const std::size_t available = carried + got;
+    const bool final = remaining == 0;
+    const std::size_t used = reader.Fill(*this, std::string_view(buffer.data(), available), final);
+    if (final) break;
+    carried = available - used;
+    std::memmove(buffer.data(), buffer.data() + used, carried);
+  }
   return nullptr;
 }
 
 bool Matrix::ParseCsv(const char* text) { return ParseCsv(std::string_view(text)); }
 
 bool Matrix::ParseCsv(std::string_view text) {
-  // The text ends at its first NUL, as a C string would.
-  if (const void* nul = std::memchr(text.data(), '\0', text.size()))
-    text = text.substr(0, static_cast<const char*>(nul) - text.data());
-
-  std::uint64_t lineFeeds = 0;
-  const char* firstLineFeed = nullptr;
-  for (const char* p = text.data(), *end = p + text.size();;) {
-    const void* hit = std::memchr(p, '\n', end - p);
-    if (!hit) break;
-    if (!firstLineFeed) firstLineFeed = static_cast<const char*>(hit);
-    ++lineFeeds;
-    p = static_cast<const char*>(hit) + 1;
-  }
-  const std::uint64_t newRows = lineFeeds + (text.empty() || text.back() != '\n' ? 1 : 0);
-  const char* widthEnd = firstLineFeed ? firstLineFeed : text.data() + text.size();
-  const std::uint64_t newCols = std::count(text.data(), widthEnd, ',') + 1;
-  constexpr std::uint64_t kLimit = std::numeric_limits<std::int32_t>::max();
-  if (newRows > kLimit || newCols > kLimit || newRows * newCols > kLimit) {
+  CsvReader reader;
+  reader.Measure(text);
+  std::int32_t newRows, newCols;
+  if (!reader.Shape(newRows, newCols) || !Resize(newRows, newCols)) {
     Free();
     return false;
   }
-  if (!Resize(static_cast<std::int32_t>(newRows), static_cast<std::int32_t>(newCols))) {
-    Free();
-    return false;
-  }
-  FillFromCsvTokens(text);
+  reader.Fill(*this, text.substr(0, reader.TextLength()), true);
   return true;
-}
-
-// Line feeds act as commas; a run of separators counts as one, so an empty
-// field yields no token. Tokens fill the cells row by row; surplus tokens are
-// ignored and cells without a token stay 0.
-void Matrix::FillFromCsvTokens(std::string_view text) {
-  const char* p = text.data();
-  const char* const end = p + text.size();
-  std::int32_t r = 0, c = 0;
-  while (r < rows) {
-    while (p < end && IsCsvSeparator(*p)) ++p;
-    if (p == end) break;
-    const char* stop;
-    rowTable[r][c] = numbertext::ParseCsvToken(p, end, &stop);
-    p = stop > p ? stop : p;
-    while (p < end && !IsCsvSeparator(*p)) ++p;
-    if (++c == cols) {
-      c = 0;
-      ++r;
-    }
-  }
 }
 
 Message Matrix::SaveCsv(const std::filesystem::path& path) const {

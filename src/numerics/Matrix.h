@@ -9,9 +9,11 @@
 // the caller shows unchanged.
 using Message = const char16_t*;
 
-// A dense table of doubles. Rows are separate allocations so that a row can
-// be handed to a network as an input or target vector without copying.
-// An empty matrix has no row table and 0 x 0 shape; a resized one is all 0.
+// A dense table of doubles, reached through a table of row pointers so that
+// a row can be handed to a network as an input or target vector without
+// copying. The rows live in one zero-filled block owned by the matrix (row
+// pointers are never exchanged between matrices). An empty matrix has no
+// row table and 0 x 0 shape; a resized one is all 0.
 class Matrix {
  public:
   Matrix();
@@ -52,9 +54,10 @@ class Matrix {
 
  private:
   Message SystemError(const std::u16string& text) const;
-  void FillFromCsvTokens(std::string_view text);
 
   double** rowTable = nullptr;
+  double* block = nullptr;
+  std::size_t blockBytes = 0;
   std::int32_t rows = 0;
   std::int32_t cols = 0;
   mutable char16_t lastError[256] = {};

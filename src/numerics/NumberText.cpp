@@ -1,7 +1,9 @@
 #include "numerics/NumberText.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #if !defined(_WIN32)
@@ -39,12 +41,78 @@ double StrtodC(const char* first, const char* last, const char** stop) {
   return value;
 }
 
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::uint64_t kExactInteger = 1ull << 53;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Clinger's fast path for plain decimals ("-0.12345678901234"): when the
+// digits form an integer below 2^53 and there are at most 22 decimals, both
+// the integer and the power of ten are exact doubles, so one division gives
+// the correctly rounded value, exactly what strtod returns. False when the
+// text needs the general reader.
+// Eight ASCII digits at p as a number, when all eight are digits (the
+// classic SWAR reduction: pairs, then quads, then the whole word).
+bool ReadEightDigits(const char* p, std::uint64_t& value) {
+  std::uint64_t word;
+  std::memcpy(&word, p, 8);
+  if ((((word & 0xF0F0F0F0F0F0F0F0ull) | (((word + 0x0606060606060606ull) & 0xF0F0F0F0F0F0F0F0ull) >> 4))) !=
+      0x3333333333333333ull)
+    return false;
+  word -= 0x3030303030303030ull;
+  word = word * 10 + (word >> 8);
+  word = (((word & 0x000000FF000000FFull) * (100 + (1000000ull << 32))) +
+          (((word >> 16) & 0x000000FF000000FFull) * (1 + (10000ull << 32)))) >>
+         32;
+  value = word;
+  return true;
+}
+
+// Appends the digits at p to `digits`, eight at a time where possible.
+const char* ReadDigits(const char* p, const char* last, std::uint64_t& digits, int& count) {
+  std::uint64_t eight;
+  while (last - p >= 8 && count <= 11 && ReadEightDigits(p, eight)) {
+    digits = digits * 100000000 + eight;
+    count += 8;
+    p += 8;
+  }
+  for (; p < last && IsDigit(*p) && count < 20; ++p, ++count) digits = digits * 10 + (*p - '0');
+  return p;
+}
+
+// Clinger's fast path for plain decimals ("-0.12345678901234"): when the
+// digits form an integer below 2^53 and there are at most 22 decimals, both
+// the integer and the power of ten are exact doubles, so one division gives
+// the correctly rounded value, exactly what strtod returns. False when the
+// text needs the general reader.
+bool ParsePlainDecimal(const char* p, const char* last, double& value, const char** stop) {
+  const bool negative = *p == '-';
+  if (negative) ++p;
+  std::uint64_t digits = 0;
+  int count = 0;
+  p = ReadDigits(p, last, digits, count);
+  int decimals = 0;
+  if (p < last && *p == '.') {
+    const int before = count;
+    p = ReadDigits(p + 1, last, digits, count);
+    decimals = count - before;
+  }
+  if (count == 0 || count >= 20 || decimals > 22 || digits > kExactInteger) return false;
+  if (p < last && !CannotContinueNumber(*p)) return false;
+  const double magnitude = static_cast<double>(digits) / kPowersOfTen[decimals];
+  value = negative ? -magnitude : magnitude;
+  *stop = p;
+  return true;
+}
+
 // Reads a number at p (white space already skipped) whose token ends at
 // tokenEnd(p..) : the fast path when from_chars agrees with strtod, else
 // strtod on the token.
 template <typename FindEnd>
 double ParseAt(const char* first, const char* p, const char* last, FindEnd findEnd, const char** stop) {
   double value = 0.0;
+  if (ParsePlainDecimal(p, last, value, stop)) return value;
   auto [end, ec] = std::from_chars(p, last, value);
   if (ec == std::errc() && (end == last || CannotContinueNumber(*end))) {
     *stop = end;

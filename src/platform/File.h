@@ -14,6 +14,8 @@ class File {
   virtual std::size_t Write(const void* buffer, std::size_t bytes) = 0;
   // Total size in bytes, or -1 when the system cannot tell.
   virtual std::int64_t Size() = 0;
+  // Moves to `offset` bytes from the start; false when that fails.
+  virtual bool Seek(std::int64_t offset) = 0;
   // Current position from the start, or -1 when the system cannot tell.
   virtual std::int64_t Position() = 0;
 };

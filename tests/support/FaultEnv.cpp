@@ -20,6 +20,7 @@ class BudgetFile final : public platform::File {
     if (env.writeBudget != FaultEnv::kUnlimited) env.writeBudget -= n;
     return n;
   }
+  bool Seek(std::int64_t offset) override { return inner->Seek(offset); }
   std::int64_t Size() override { return inner->Size(); }
   std::int64_t Position() override { return inner->Position(); }
 

@@ -48,6 +48,8 @@ class PosixFile final : public File {
     return ::fstat(fd_, &st) == 0 ? static_cast<std::int64_t>(st.st_size) : -1;
   }
 
+  bool Seek(std::int64_t offset) override { return ::lseek(fd_, offset, SEEK_SET) == offset; }
+
   std::int64_t Position() override { return static_cast<std::int64_t>(::lseek(fd_, 0, SEEK_CUR)); }
 
  private:

@@ -56,6 +56,12 @@ class Win32File final : public File {
     return GetFileSizeEx(h_, &size) ? size.QuadPart : -1;
   }
 
+  bool Seek(std::int64_t offset) override {
+    LARGE_INTEGER to;
+    to.QuadPart = offset;
+    return SetFilePointerEx(h_, to, nullptr, FILE_BEGIN) != 0;
+  }
+
   std::int64_t Position() override {
     LARGE_INTEGER zero{}, pos;
     return SetFilePointerEx(h_, zero, &pos, FILE_CURRENT) ? pos.QuadPart : -1;
