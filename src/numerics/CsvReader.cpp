@@ -27,6 +27,7 @@ bool CsvReader::Measure(std::string_view piece) {
     const char* stop = hit ? hit : end;
     if (!firstLineDone) commasOnFirstLine += std::count(p, stop, ',');
     if (!hit) break;
+    if (!firstLineDone) firstLineFeedAt = length + (hit - piece.data());
     firstLineDone = true;
     ++lineFeeds;
     p = hit + 1;
@@ -34,6 +35,27 @@ bool CsvReader::Measure(std::string_view piece) {
   length += piece.size();
   lastChar = piece.back();
   return !ended;
+}
+
+void CsvReader::Merge(const CsvReader& next) {
+  if (ended || next.length == 0) {
+    ended = ended || next.ended;
+    return;
+  }
+  if (!firstLineDone) {
+    commasOnFirstLine += next.commasOnFirstLine;
+    firstLineFeedAt = length + next.firstLineFeedAt;
+    firstLineDone = next.firstLineDone;
+  }
+  lineFeeds += next.lineFeeds;
+  length += next.length;
+  lastChar = next.lastChar;
+  ended = next.ended;
+}
+
+bool CsvReader::FirstLineFeed(std::uint64_t& offset) const {
+  offset = firstLineFeedAt;
+  return firstLineDone;
 }
 
 bool CsvReader::Shape(std::int32_t& rows, std::int32_t& cols) const {
@@ -46,7 +68,12 @@ bool CsvReader::Shape(std::int32_t& rows, std::int32_t& cols) const {
   return true;
 }
 
-bool CsvReader::Full(const Matrix& matrix) const { return row >= matrix.Rows(); }
+void CsvReader::Range(std::int32_t first, std::int32_t end) {
+  row = first;
+  col = 0;
+  endRow = end;
+  leftOver = false;
+}
 
 std::size_t CsvReader::Fill(Matrix& matrix, std::string_view piece, bool final) {
   const char* const begin = piece.data();
@@ -56,9 +83,9 @@ std::size_t CsvReader::Fill(Matrix& matrix, std::string_view piece, bool final) 
     while (end > begin && !IsSeparator(end[-1])) --end;
   }
   const char* p = begin;
-  const std::int32_t rows = matrix.Rows(), cols = matrix.Cols();
-  double* cells = row < rows ? matrix[row] : nullptr;
-  while (row < rows) {
+  const std::int32_t cols = matrix.Cols();
+  double* cells = row < endRow ? matrix[row] : nullptr;
+  while (row < endRow) {
     while (p < end && IsSeparator(*p)) ++p;
     if (p == end) break;
     const char* stop;
@@ -67,8 +94,11 @@ std::size_t CsvReader::Fill(Matrix& matrix, std::string_view piece, bool final) 
     while (p < end && !IsSeparator(*p)) ++p;
     if (++col == cols) {
       col = 0;
-      if (++row < rows) cells = matrix[row];
+      if (++row < endRow) cells = matrix[row];
     }
   }
-  return row < rows ? static_cast<std::size_t>(end - begin) : piece.size();
+  if (row < endRow) return static_cast<std::size_t>(end - begin);
+  const char* const pieceEnd = begin + piece.size();
+  leftOver = leftOver || std::any_of(p, pieceEnd, [](char c) { return !IsSeparator(c); });
+  return piece.size();
 }

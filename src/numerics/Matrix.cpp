@@ -7,6 +7,7 @@
 #include <new>
 #include <vector>
 
+#include "numerics/CsvFile.h"
 #include "numerics/CsvReader.h"
 #include "numerics/NumberText.h"
 #include "platform/Memory.h"
@@ -17,7 +18,6 @@ namespace {
 
 constexpr std::size_t kCsvWriteChunk = 1 << 20;
 constexpr std::size_t kRawReadChunk = 1 << 20;
-constexpr std::size_t kCsvReadChunk = 1 << 22;
 
 }  // namespace
 
@@ -176,41 +176,9 @@ Message Matrix::LoadRawDoubles(const std::filesystem::path& path, std::int32_t w
 // ---- comma-separated text ---------------------------------------------------
 
 Message Matrix::LoadCsv(const std::filesystem::path& path) {
-  std::u16string error;
-  auto file = platform::Env::Current().Open(path, platform::OpenMode::Read, platform::Share::Read, error);
-  if (!file) return SystemError(error);
-  // Two passes over the file through one reused buffer: the shape first,
-  // then the values straight into the sized matrix.
-  std::vector<char> buffer(kCsvReadChunk);
-  CsvReader reader;
-  std::uint64_t total = 0;
-  for (;;) {
-    const std::size_t got = file->Read(buffer.data(), buffer.size());
-    total += got;
-    if (!reader.Measure(std::string_view(buffer.data(), got)) || got < buffer.size()) break;
-  }
-  std::int32_t newRows, newCols;
-  if (!reader.Shape(newRows, newCols) || !Resize(newRows, newCols)) {
-    Free();
-    return u"The file has no data";
-  }
-  if (!file->Seek(0)) return u"Error reading file";
-  std::uint64_t remaining = reader.TextLength();
-  std::size_t carried = 0;
-  while (!reader.Full(*this)) {
-    if (carried == buffer.size()) buffer.resize(buffer.size() * 2);  // one token longer than the buffer
-    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size() - carried, remaining));
-    const std::size_t got = file->Read(buffer.data() + carried, want);
-    if (got < want) return u"Error reading file";
-    remaining -= got;
-    const std::size_t available = carried + got;
-    const bool final = remaining == 0;
-    const std::size_t used = reader.Fill(*this, std::string_view(buffer.data(), available), final);
-    if (final) break;
-    carried = available - used;
-    std::memmove(buffer.data(), buffer.data() + used, carried);
-  }
-  return nullptr;
+  std::u16string systemError;
+  Message message = CsvFile::Load(path, *this, systemError);
+  return message == systemError.c_str() ? SystemError(systemError) : message;
 }
 
 bool Matrix::ParseCsv(const char* text) { return ParseCsv(std::string_view(text)); }
@@ -223,6 +191,7 @@ bool Matrix::ParseCsv(std::string_view text) {
     Free();
     return false;
   }
+  reader.Range(0, newRows);
   reader.Fill(*this, text.substr(0, reader.TextLength()), true);
   return true;
 }
