@@ -9,6 +9,10 @@ reps="${1:-3}"
 peers="${PEERS:-$here/../shared/bench/peers}"
 work="${BENCH_DIR:-/tmp/tessarion-bench}"
 mkdir -p "$work"
+# The peers and the data generator need Debian's numpy and pandas.
+if ! dpkg-query -W -f='${Status}' python3-pandas 2>/dev/null | grep -q "install ok installed"; then
+  apt-get install -y -qq python3-numpy python3-pandas >/dev/null
+fi
 data="$work/p4_forward.csv"
 
 if [ ! -f "$data" ]; then

@@ -8,7 +8,6 @@ packages=(
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix wine wine64
   xvfb xauth xdotool imagemagick fp-utils
-  python3-numpy python3-pandas
 )
 
 missing=()
@@ -23,5 +22,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
   echo "Installing: ${missing[*]}"
   $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}" >/dev/null
 fi

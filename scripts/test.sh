@@ -13,6 +13,10 @@ echo "== native build and tests"
 "$here/scripts/build.sh" native
 ctest --preset native -j "$(nproc)"
 
+echo "== sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer) and tests"
+"$here/scripts/build.sh" native-debug
+ctest --preset native-debug -j "$(nproc)"
+
 echo "== Windows build and tests under Wine"
 "$here/scripts/build.sh" windows
 ctest --preset windows

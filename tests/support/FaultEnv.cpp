@@ -9,12 +9,14 @@ class BudgetFile final : public platform::File {
   BudgetFile(std::unique_ptr<platform::File> inner, FaultEnv& env) : inner(std::move(inner)), env(env) {}
 
   std::size_t Read(void* buffer, std::size_t bytes) override {
+    std::lock_guard<std::mutex> hold(env.budgetLock);
     const std::size_t allowed = static_cast<std::size_t>(std::min<std::uint64_t>(bytes, env.readBudget));
     const std::size_t n = inner->Read(buffer, allowed);
     if (env.readBudget != FaultEnv::kUnlimited) env.readBudget -= n;
     return n;
   }
   std::size_t Write(const void* buffer, std::size_t bytes) override {
+    std::lock_guard<std::mutex> hold(env.budgetLock);
     const std::size_t allowed = static_cast<std::size_t>(std::min<std::uint64_t>(bytes, env.writeBudget));
     const std::size_t n = inner->Write(buffer, allowed);
     if (env.writeBudget != FaultEnv::kUnlimited) env.writeBudget -= n;

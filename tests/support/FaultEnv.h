@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "platform/Env.h"
@@ -20,6 +21,8 @@ class FaultEnv final : public platform::Env {
   std::uint64_t writeBudget = kUnlimited;
   platform::MemoryStatus memory;  // used when reportMemory is set
   bool reportMemory = false;
+  // Guards the budgets: the loader may read one file on two threads.
+  std::mutex budgetLock;
 
   std::unique_ptr<platform::File> Open(const std::filesystem::path& path, platform::OpenMode mode,
                                        platform::Share share, std::u16string& error) override;
