@@ -1,6 +1,7 @@
 #include "numerics/NumberText.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -151,8 +152,55 @@ double ParseCsvToken(const char* first, const char* last, const char** stop) {
   return ParseAt(first, p, last, tokenEnd, stop);
 }
 
+namespace {
+
+// |x| below this has |x| * 1e14 below 2^63, so the scaled value fits an
+// unsigned 64-bit integer.
+constexpr double kFixedFastLimit = 92233.0;
+constexpr std::uint64_t kFivePow14 = 6103515625ull;
+constexpr std::uint64_t kTenPow14 = 100000000000000ull;
+
+// round(|x| * 10^14), ties to even, computed exactly: |x| = m * 2^e, so
+// |x| * 10^14 = m * 5^14 * 2^(e + 14), an integer product and a shift.
+std::uint64_t ScaledByTenPow14(double magnitude) {
+  int exponent;
+  const double fraction = std::frexp(magnitude, &exponent);
+  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+  const int shift = exponent - 53 + 14;
+  const unsigned __int128 product = static_cast<unsigned __int128>(mantissa) * kFivePow14;
+  if (shift >= 0) return static_cast<std::uint64_t>(product << shift);
+  if (-shift > 90) return 0;  // product < 2^86: below one half
+  const int down = -shift;
+  std::uint64_t quotient = static_cast<std::uint64_t>(product >> down);
+  const unsigned __int128 remainder = product & ((static_cast<unsigned __int128>(1) << down) - 1);
+  const unsigned __int128 half = static_cast<unsigned __int128>(1) << (down - 1);
+  if (remainder > half || (remainder == half && (quotient & 1))) ++quotient;
+  return quotient;
+}
+
+char* WriteDigits(std::uint64_t value, int width, char* out) {
+  for (int i = width - 1; i >= 0; --i) {
+    out[i] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  }
+  return out + width;
+}
+
+}  // namespace
+
 char* FormatFixed14(double value, char* out) {
-  return std::to_chars(out, out + kMaxFixed14, value, std::chars_format::fixed, 14).ptr;
+  const double magnitude = std::fabs(value);
+  if (!(magnitude < kFixedFastLimit)) {
+    return std::to_chars(out, out + kMaxFixed14, value, std::chars_format::fixed, 14).ptr;
+  }
+  if (std::signbit(value)) *out++ = '-';
+  const std::uint64_t scaled = magnitude == 0.0 ? 0 : ScaledByTenPow14(magnitude);
+  const std::uint64_t whole = scaled / kTenPow14;
+  int wholeDigits = 1;
+  for (std::uint64_t rest = whole / 10; rest > 0; rest /= 10) ++wholeDigits;
+  out = WriteDigits(whole, wholeDigits, out);
+  *out++ = '.';
+  return WriteDigits(scaled % kTenPow14, 14, out);
 }
 
 }  // namespace numbertext

@@ -113,7 +113,10 @@ TEST(MatrixCsv, SaveWritesFixedFourteenDigits) {
 TEST(MatrixCsv, SaveMatchesPrintfForAwkwardValues) {
   const std::vector<double> values = {0.0, -0.0, 0.5e-14, 0.49999999999999994e-14, 1.0 / 3, -2.0 / 3,
                                       123456789.123456789, 1e22, 1e300, -1.7976931348623157e308,
-                                      5e-324, 0.125, 2.675, 1e15 + 0.3};
+                                      5e-324, 0.125, 2.675, 1e15 + 0.3,
+                                      // exact ties at the 15th decimal round to even
+                                      1.0 / 32768, 3.0 / 32768, -5.0 / 32768, 92232.99999999999, 92233.0,
+                                      -1e-20, 0.999999999999995, 9.9999999999999995e-15};
   TempDir dir;
   Matrix m(1, static_cast<int>(values.size()));
   std::string expected;
