@@ -3,6 +3,8 @@
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
+      FftCommand(),
+      IfftCommand(),
       PruneCommand(),
   };
   return commands;

@@ -2,4 +2,6 @@
 #include "cli/Command.h"
 
 // The command definitions, one per source file.
+Command FftCommand();
+Command IfftCommand();
 Command PruneCommand();

@@ -4,7 +4,8 @@
 
 namespace PruneTrainingSet {
 
-std::vector<bool> InitialTicks(std::int32_t columns, const std::vector<bool>* selection, std::int32_t targets) {
+std::vector<bool> InitialTicks(std::int32_t columns, const std::vector<bool>* selection,
+                               std::int32_t targets) {
   std::vector<bool> ticks(std::max(columns, 0), selection == nullptr);
   if (!selection) return ticks;
   for (std::int32_t i = 0; i < columns; ++i)

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/Command.h"
+#include "numerics/Matrix.h"
+#include "support/TempDir.h"
+
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out, err;
+};
+
+CliRun Cli(std::vector<std::string> words) {
+  std::ostringstream out, err;
+  Terminal terminal(out, err);
+  const int status = RunCli(words, terminal);
+  return {status, out.str(), err.str()};
+}
+
+std::string Utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+TEST(ToolCommands, FftThenIfftRestoresTheSignal) {
+  TempDir dir;
+  const auto in = dir.Write("sig.csv", "1,2,3,4,5,6,7,8\r\n-1,0.5,2,0,3,1,1,2\r\n");
+  for (std::vector<std::string> flags :
+       {std::vector<std::string>{}, {"--complex"}, {"--window"}, {"--complex", "--window"}}) {
+    std::vector<std::string> forward = {"fft", Utf8(in), Utf8(dir.File("spec.csv"))};
+    std::vector<std::string> inverse = {"ifft", Utf8(dir.File("spec.csv")), Utf8(dir.File("back.csv"))};
+    forward.insert(forward.end(), flags.begin(), flags.end());
+    inverse.insert(inverse.end(), flags.begin(), flags.end());
+    ASSERT_EQ(Cli(forward).status, 0);
+    ASSERT_EQ(Cli(inverse).status, 0);
+    Matrix original, back;
+    ASSERT_EQ(original.LoadCsv(in), nullptr);
+    ASSERT_EQ(back.LoadCsv(dir.File("back.csv")), nullptr);
+    for (int r = 0; r < 2; ++r)
+      for (int c = 0; c < 8; ++c) EXPECT_NEAR(back[r][c], original[r][c], 1e-13);
+  }
+}
+
+TEST(ToolCommands, FftWritesTheLabsTextAndRefusesBadWidths) {
+  TempDir dir;
+  const auto ones = dir.Write("ones.csv", "1,1,1,1\r\n");
+  ASSERT_EQ(Cli({"fft", Utf8(ones), Utf8(dir.File("spec.csv"))}).status, 0);
+  EXPECT_EQ(TempDir::Read(dir.File("spec.csv")),
+            "1.00000000000000, 0.00000000000000, 0.00000000000000, 0.00000000000000\r\n");
+
+  const auto six = dir.Write("six.csv", "1,2,3,4,5,6\r\n");
+  const CliRun refused = Cli({"fft", Utf8(six), Utf8(dir.File("out.csv"))});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, "The number of columns must be a power of 2\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("out.csv")));
+  EXPECT_EQ(Cli({"fft", Utf8(six)}).status, 2);
+  EXPECT_EQ(Cli({"ifft", Utf8(six), Utf8(dir.File("out.csv")), "--leave-last"}).status, 2);
+}
+
+}  // namespace
