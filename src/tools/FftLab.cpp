@@ -101,7 +101,7 @@ void FftLab::NormalizePhase(double* row, std::int32_t n) {
 Message FftLab::TransformRows(const Matrix& signals, const FftOptions& options, Matrix& spectra) {
   const std::int32_t n = signals.Cols() - (options.leaveLastColumn ? 1 : 0);
   if (!IsPowerOfTwo(n)) return kNotPowerOfTwo;
-  const FourierTransform transform(n);
+  FourierTransform transform(n);
   if (!transform.IsReady() || !spectra.Resize(signals.Rows(), signals.Cols())) {
     spectra.Free();
     return kNoMemory;
@@ -124,7 +124,7 @@ Message FftLab::TransformRows(const Matrix& signals, const FftOptions& options, 
 Message FftLab::InverseRows(const Matrix& spectra, const FftOptions& options, Matrix& signals) {
   const std::int32_t n = spectra.Cols();
   if (!IsPowerOfTwo(n)) return kNotPowerOfTwo;
-  const FourierTransform transform(n);
+  FourierTransform transform(n);
   if (!transform.IsReady() || !signals.Resize(spectra.Rows(), n)) {
     signals.Free();
     return kNoMemory;
