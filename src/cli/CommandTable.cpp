@@ -5,6 +5,7 @@ const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
       FftCommand(),
       IfftCommand(),
+      FilterCommand(),
       PruneCommand(),
   };
   return commands;

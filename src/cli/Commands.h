@@ -4,4 +4,5 @@
 // The command definitions, one per source file.
 Command FftCommand();
 Command IfftCommand();
+Command FilterCommand();
 Command PruneCommand();

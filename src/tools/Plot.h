@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 #include <vector>
 
@@ -6,6 +7,7 @@
 // plot spans and its series of points. The window framework draws it.
 struct PlotSeries {
   std::u16string title;
+  std::array<int, 3> colour = {0, 0, 0};  // red, green, blue
   std::vector<double> x;
   std::vector<double> y;
 

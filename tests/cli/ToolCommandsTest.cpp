@@ -61,3 +61,21 @@ TEST(ToolCommands, FftWritesTheLabsTextAndRefusesBadWidths) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ToolCommands, FilterWritesTheChosenBands) {
+  TempDir dir;
+  const auto in = dir.Write("sig.csv", "1,2,3,4,5,6,7,8,9,10\r\n");
+  const CliRun run = Cli({"filter", Utf8(in), "--wc1", "300", "--wc2", "600", "--band",
+                          Utf8(dir.File("band.csv")), "--spectrum", Utf8(dir.File("spec.csv"))});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(TempDir::Read(dir.File("spec.csv")).substr(0, 8), "55.0000,");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("low.csv")));
+  EXPECT_TRUE(std::filesystem::exists(dir.File("band.csv")));
+  EXPECT_EQ(Cli({"filter", Utf8(in), "--wc1", "0", "--wc2", "600"}).status, 2);
+  EXPECT_EQ(Cli({"filter", Utf8(in), "--wc1", "1001", "--wc2", "600"}).status, 2);
+  EXPECT_EQ(Cli({"filter", Utf8(dir.File("none.csv")), "--wc1", "1", "--wc2", "2"}).status, 1);
+}
+
+}  // namespace

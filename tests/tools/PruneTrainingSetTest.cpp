@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "tools/PruneTrainingSet.h"
 #include "support/FaultEnv.h"
 #include "support/TempDir.h"
+#include "tools/PruneTrainingSet.h"
 
 namespace {
 
