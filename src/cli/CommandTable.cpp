@@ -3,10 +3,7 @@
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
-      FftCommand(),
-      IfftCommand(),
-      FilterCommand(),
-      PruneCommand(),
+      FftCommand(), IfftCommand(), FilterCommand(), PreCommand(), PostCommand(), PruneCommand(),
   };
   return commands;
 }

@@ -5,4 +5,6 @@
 Command FftCommand();
 Command IfftCommand();
 Command FilterCommand();
+Command PreCommand();
+Command PostCommand();
 Command PruneCommand();

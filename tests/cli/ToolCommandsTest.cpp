@@ -79,3 +79,28 @@ TEST(ToolCommands, FilterWritesTheChosenBands) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ToolCommands, PreThenPostWithThePrintedValues) {
+  TempDir dir;
+  const auto in = dir.Write("s.csv", "3,5,7,9\r\n");
+  const CliRun pre = Cli({"pre", "trend-ends", Utf8(in), Utf8(dir.File("t.csv"))});
+  ASSERT_EQ(pre.status, 0) << pre.err;
+  EXPECT_EQ(pre.out,
+            "Un-transformed: Max 9  Min 3  Mean 6  STD 2.58199\n"
+            "Transformed: Max 0  Min 0  Mean 0  STD 0\n"
+            "m = 2  b = 3\n");
+  EXPECT_EQ(TempDir::Read(dir.File("t.csv")), "0,0,0,0");
+  const CliRun post =
+      Cli({"post", "trend-ends", Utf8(dir.File("t.csv")), Utf8(dir.File("u.csv")), "--m", "2", "--b", "3"});
+  ASSERT_EQ(post.status, 0) << post.err;
+  EXPECT_EQ(TempDir::Read(dir.File("u.csv")), "3,5,7,9");
+  const CliRun missing =
+      Cli({"post", "trend-ends", Utf8(dir.File("t.csv")), Utf8(dir.File("u.csv")), "--m", "2"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err, "You need to provide the value of b for the un-transformed data\n");
+  EXPECT_EQ(Cli({"pre", "square", Utf8(in), Utf8(dir.File("t.csv"))}).status, 2);
+}
+
+}  // namespace
