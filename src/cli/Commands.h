@@ -7,4 +7,6 @@ Command IfftCommand();
 Command FilterCommand();
 Command PreCommand();
 Command PostCommand();
+Command PredictSetCommand();
+Command ReplaceCommand();
 Command PruneCommand();

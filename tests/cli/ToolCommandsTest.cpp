@@ -104,3 +104,26 @@ TEST(ToolCommands, PreThenPostWithThePrintedValues) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ToolCommands, PredictSetAndReplace) {
+  TempDir dir;
+  const auto in = dir.Write("s.csv", "1;2;3\r\n");
+  ASSERT_EQ(Cli({"replace", Utf8(in), Utf8(dir.File("c.csv")), "--this", ";", "--with", ","}).status, 0);
+  EXPECT_EQ(TempDir::Read(dir.File("c.csv")), "1,2,3\r\n");
+  ASSERT_EQ(Cli({"predict-set", Utf8(dir.File("c.csv")), Utf8(dir.File("p.csv")), "--columns", "2"}).status,
+            0);
+  EXPECT_EQ(TempDir::Read(dir.File("p.csv")), "1.000000, 2.000000\r\n2.000000, 3.000000\r\n");
+  const CliRun wide =
+      Cli({"predict-set", Utf8(dir.File("c.csv")), Utf8(dir.File("q.csv")), "--columns", "4"});
+  EXPECT_EQ(wide.status, 1);
+  EXPECT_EQ(wide.err, "The number of columns is incorrect\n");
+  EXPECT_EQ(Cli({"predict-set", Utf8(dir.File("c.csv")), Utf8(dir.File("q.csv"))}).status, 2);
+  const CliRun missing =
+      Cli({"replace", Utf8(dir.File("none")), Utf8(dir.File("o")), "--this", ";", "--with", ","});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.err.find(Utf8(dir.File("none")) + " opening the file\n"), 0u);
+}
+
+}  // namespace
