@@ -128,6 +128,9 @@ TEST(TransformLab, FileFormsByExtension) {
   FaultEnv::Scoped scoped(env);
   env.failCreateWith = u"Access is denied.\r\n";
   EXPECT_EQ(pre.Pre(dir.File("denied.csv")), u"Access is denied.\r\n");
+  env.failCreateWith.clear();
+  env.writeBudget = 10;
+  EXPECT_EQ(pre.Pre(dir.File("short.dat")), u"Unable to write trasformed file");
 }
 
 }  // namespace
