@@ -245,6 +245,18 @@ std::u16string FftLab::Inverse(const std::filesystem::path& destination) {
   return {};
 }
 
+void FftLab::Scroll(ScrollAction action, std::int32_t amount) {
+  switch (action) {
+    case kLineUp: ShowRow(currentRow - 1); break;
+    case kLineDown: ShowRow(currentRow + 1); break;
+    case kPageUp: ShowRow(currentRow - amount); break;
+    case kPageDown: ShowRow(currentRow + amount); break;
+    case kThumbTrack: ShowRow(amount); break;
+    case kTop: ShowRow(0); break;
+    case kBottom: ShowRow(ScrollMax()); break;
+  }
+}
+
 void FftLab::ShowRow(std::int32_t r) {
   const Matrix& inView = forwardMode ? timeData : frequencyData;
   currentRow = std::clamp(r, 0, std::max(inView.Rows() - 1, 0));

@@ -24,6 +24,7 @@ struct FftOptions {
 class FftLab {
  public:
   enum PlotIndex { kTimeReal, kTimeImag, kFrequencyReal, kFrequencyImag };
+  enum ScrollAction { kLineUp, kLineDown, kPageUp, kPageDown, kThumbTrack, kTop, kBottom };
 
   explicit FftLab(bool forwardMode);
 
@@ -41,6 +42,9 @@ class FftLab {
   std::u16string Inverse(const std::filesystem::path& destination);
   // Shows row r (clamped to the rows of the file in view) on the plots.
   void ShowRow(std::int32_t r);
+  // The scroll bar moved: by a line, by a page of `amount` rows, to the
+  // thumb's position `amount`, or to either end.
+  void Scroll(ScrollAction action, std::int32_t amount);
 
   bool ForwardMode() const { return forwardMode; }
   bool ComputeEnabled() const { return computeEnabled; }

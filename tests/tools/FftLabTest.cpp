@@ -212,6 +212,17 @@ TEST(FftLab, ForwardLabLoadsTransformsAndShowsRows) {
   EXPECT_EQ(saved[1][8], 7);
   lab.ShowRow(5);
   EXPECT_EQ(lab.CurrentRow(), 1);
+  struct Move {
+    FftLab::ScrollAction action;
+    std::int32_t amount, row;
+  };
+  for (const Move m :
+       {Move{FftLab::kLineUp, 0, 0}, Move{FftLab::kLineUp, 0, 0}, Move{FftLab::kLineDown, 0, 1},
+        Move{FftLab::kPageUp, 10, 0}, Move{FftLab::kPageDown, 10, 1}, Move{FftLab::kTop, 0, 0},
+        Move{FftLab::kThumbTrack, 1, 1}, Move{FftLab::kTop, 0, 0}, Move{FftLab::kBottom, 0, 1}}) {
+    lab.Scroll(m.action, m.amount);
+    EXPECT_EQ(lab.CurrentRow(), m.row) << m.action;
+  }
   EXPECT_EQ(lab.GetPlot(FftLab::kFrequencyReal).series[0].y, (std::vector<double>{1, 0, 0, 0}));
   EXPECT_EQ(lab.GetPlot(FftLab::kFrequencyImag).series[0].title, u"sig.csv");
 }
