@@ -44,14 +44,28 @@ bool FilteringLab::MagnitudeSpectrum(const Vector& signal, Vector& magnitudes) {
     std::copy_n(signal.Data(), length, bins.Data());
     transform.Real(bins.Data(), FourierTransform::kForward);
   } else {
-    if (!bins.Resize(2 * length)) return false;
+    // The angles j k 2 pi/L repeat every L steps, so one table of L cosines
+    // and sines serves every product j k (taken modulo L).
+    Vector cosines, sines;
+    if (!bins.Resize(2 * length) || !cosines.Resize(length) || !sines.Resize(length)) return false;
     const double angle = 2 * std::numbers::pi / length;
-    for (std::int32_t k = 0; k < length; ++k)
+    for (std::int32_t m = 0; m < length; ++m) {
+      cosines[m] = std::cos(angle * m);
+      sines[m] = std::sin(angle * m);
+    }
+    // Only the first L/2 bins are shown.
+    for (std::int32_t k = 0; k < length / 2; ++k) {
+      double re = 0, im = 0;
+      std::int64_t step = 0;  // j k modulo L
       for (std::int32_t j = 0; j < length; ++j) {
-        const double theta = angle * k * j;
-        bins[2 * k] += signal[j] * std::cos(theta);
-        bins[2 * k + 1] += signal[j] * std::sin(theta);
+        re += signal[j] * cosines[static_cast<std::int32_t>(step)];
+        im += signal[j] * sines[static_cast<std::int32_t>(step)];
+        step += k;
+        if (step >= length) step -= length;
       }
+      bins[2 * k] = re;
+      bins[2 * k + 1] = im;
+    }
   }
   const std::int32_t pairs = length / 2;
   if (!magnitudes.Resize(pairs)) return pairs == 0;
