@@ -39,6 +39,16 @@ FftLab::FftLab(bool forwardMode)
   }
 }
 
+const FftLab::Captions& FftLab::ModeCaptions() const {
+  static const Captions forward = {u"Select the time-domain data file", u"FFT>>",
+                                   u"Open a time-domain data set", u"Save Frequency-Domain Data",
+                                   u"Apply a Kaiser window before transforming"};
+  static const Captions inverse = {u"Select the frequency domain data file", u"<<IFFT",
+                                   u"Open a frequency-domain data set", u"Save Time-Domain Data",
+                                   u"Apply an inverse Kaiser window after inverting"};
+  return forwardMode ? forward : inverse;
+}
+
 void FftLab::SetOptions(const FftOptions& chosen) {
   options = chosen;
   if (!forwardMode) {

@@ -26,7 +26,19 @@ class FftLab {
   enum PlotIndex { kTimeReal, kTimeImag, kFrequencyReal, kFrequencyImag };
   enum ScrollAction { kLineUp, kLineDown, kPageUp, kPageDown, kThumbTrack, kTop, kBottom };
 
+  // The texts of the controls and dialogs, which differ by mode.
+  struct Captions {
+    const char16_t* fileButton;
+    const char16_t* computeButton;
+    const char16_t* openTitle;
+    const char16_t* saveTitle;
+    const char16_t* applyWindowOption;
+  };
+
   explicit FftLab(bool forwardMode);
+  const Captions& ModeCaptions() const;
+  // The inverse lab's options dialog clears and disables these two options.
+  bool ClassifierAndPhaseOptionsEnabled() const { return forwardMode; }
 
   // The options dialog's result; the inverse lab has no classifier column and
   // no phase normalisation.

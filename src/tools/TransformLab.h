@@ -41,6 +41,11 @@ class TransformLab {
   std::u16string Post(const PostFields& fields, const std::filesystem::path& destination);
 
   bool PreMode() const { return preMode; }
+  // "Pre-Processing Lab" or "Post-Processing Lab".
+  const char16_t* Caption() const { return preMode ? u"Pre-Processing Lab" : u"Post-Processing Lab"; }
+  // In the post lab the user types the un-transformed mean, standard
+  // deviation, m and b; in the pre lab every field is read-only.
+  bool ParameterFieldsEditable() const { return !preMode; }
   bool ComputeEnabled() const { return computeEnabled; }
   const Vector& Series(Side side) const { return series[side]; }
   const Statistics& SideStatistics(Side side) const { return statistics[side]; }

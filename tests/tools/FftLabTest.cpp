@@ -245,6 +245,9 @@ TEST(FftLab, InverseLabRestoresTheSignalAndRefusesBadWidths) {
   lab.SetOptions(options);
   EXPECT_FALSE(lab.Options().leaveLastColumn);
   EXPECT_FALSE(lab.Options().phaseNormalization);
+  EXPECT_FALSE(lab.ClassifierAndPhaseOptionsEnabled());
+  EXPECT_EQ(std::u16string(lab.ModeCaptions().computeButton), u"<<IFFT");
+  EXPECT_EQ(std::u16string(FftLab(true).ModeCaptions().computeButton), u"FFT>>");
   ASSERT_EQ(lab.LoadFrequencyFile(spectrum), u"");
   EXPECT_EQ(lab.Title(), u"Inverse FFT Lab - spec.csv");
   EXPECT_EQ(lab.GetPlot(FftLab::kTimeReal).yMax, 4);
