@@ -2,8 +2,17 @@
 #include "cli/Commands.h"
 
 const std::vector<Command>& AllCommands() {
+  // clang-format off
   static const std::vector<Command> commands = {
+      FftCommand(),
+      IfftCommand(),
+      FilterCommand(),
+      PreCommand(),
+      PostCommand(),
+      PredictSetCommand(),
+      ReplaceCommand(),
       PruneCommand(),
   };
+  // clang-format on
   return commands;
 }

@@ -123,9 +123,9 @@ bool Vector::SaveBinary(const std::filesystem::path& path) const {
   std::u16string error;
   auto file = platform::Env::Current().Open(path, platform::OpenMode::Create, platform::Share::None, error);
   if (!file) return false;
-  file->Write(&length, 4);
-  if (length > 0) file->Write(data, sizeof(double) * length);
-  return true;
+  if (file->Write(&length, 4) != 4) return false;
+  const std::size_t bytes = sizeof(double) * static_cast<std::size_t>(length);
+  return length == 0 || file->Write(data, bytes) == bytes;
 }
 
 bool Vector::LoadBinary(const std::filesystem::path& path) {

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
+#include "platform/Text.h"
+
 namespace PruneTrainingSet {
 
-std::vector<bool> InitialTicks(std::int32_t columns, const std::vector<bool>* selection, std::int32_t targets) {
+std::vector<bool> InitialTicks(std::int32_t columns, const std::vector<bool>* selection,
+                               std::int32_t targets) {
   std::vector<bool> ticks(std::max(columns, 0), selection == nullptr);
   if (!selection) return ticks;
   for (std::int32_t i = 0; i < columns; ++i)
@@ -12,6 +15,14 @@ std::vector<bool> InitialTicks(std::int32_t columns, const std::vector<bool>* se
   for (std::int32_t i = std::max(columns - targets, 0); i < columns; ++i) ticks[i] = true;
   return ticks;
 }
+
+std::vector<std::u16string> ColumnItems(std::int32_t columns) {
+  std::vector<std::u16string> items;
+  for (std::int32_t c = 1; c <= columns; ++c) items.push_back(platform::Format("column %d", c));
+  return items;
+}
+
+bool PruneEnabled(const std::u16string& source, std::size_t items) { return source.size() >= 5 && items > 0; }
 
 Message KeepColumns(const Matrix& source, const std::vector<bool>& ticks, Matrix& result) {
   std::vector<std::int32_t> kept;

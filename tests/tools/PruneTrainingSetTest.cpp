@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "tools/PruneTrainingSet.h"
 #include "support/FaultEnv.h"
 #include "support/TempDir.h"
+#include "tools/PruneTrainingSet.h"
 
 namespace {
 
@@ -40,6 +40,15 @@ TEST(PruneTrainingSet, FailuresReportTheirMessages) {
   EXPECT_EQ(PruneTrainingSet::Prune(source, {true, true}, dir.File("out.csv")), u"Access is denied.\r\n");
   env.failOpenWith = u"Path not found.\r\n";
   EXPECT_EQ(PruneTrainingSet::Prune(source, {true, true}, dir.File("out.csv")), u"Path not found.\r\n");
+}
+
+TEST(PruneTrainingSet, ColumnListAndPruneButton) {
+  EXPECT_EQ(PruneTrainingSet::ColumnItems(3),
+            (std::vector<std::u16string>{u"column 1", u"column 2", u"column 3"}));
+  EXPECT_TRUE(PruneTrainingSet::ColumnItems(0).empty());
+  EXPECT_TRUE(PruneTrainingSet::PruneEnabled(u"a.csv", 1));
+  EXPECT_FALSE(PruneTrainingSet::PruneEnabled(u"a.cs", 1));
+  EXPECT_FALSE(PruneTrainingSet::PruneEnabled(u"a.csv", 0));
 }
 
 }  // namespace
