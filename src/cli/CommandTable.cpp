@@ -4,6 +4,10 @@
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
       PruneCommand(),
+      BuilderNewCommand(),
+      BuildCommand(),
+      BuilderSetCommand(),
+      InfoCommand(),
   };
   return commands;
 }

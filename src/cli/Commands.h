@@ -3,3 +3,7 @@
 
 // The command definitions, one per source file.
 Command PruneCommand();
+Command BuilderNewCommand();
+Command BuildCommand();
+Command BuilderSetCommand();
+Command InfoCommand();
