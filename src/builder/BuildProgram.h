@@ -7,10 +7,11 @@
 #include "builder/NameTable.h"
 
 // The build's inner loop in a flat form: every equation becomes a step whose
-// operands are positions in one array of values, so a cell costs 91 steps
-// with no table look-ups or range checks. Each step computes exactly what the
-// document's own evaluation of the equation computes (EquationMath::EvaluateForm),
-// in the same order, so the values are identical.
+// operands are positions in one array of values and whose kernel is chosen
+// once for its form and operators, so a cell costs one indirect call per
+// computed equation with no look-ups, range checks or operator switches.
+// Constants are left out. Each kernel computes exactly the operations of
+// EquationMath::EvaluateForm, in the same order, so the values are identical.
 class BuildProgram {
  public:
   BuildProgram(const NameTable& names, const std::vector<Equation>& dataSet);
@@ -35,26 +36,23 @@ class BuildProgram {
   void StoreValues(NameTable& names, std::vector<Equation>& dataSet) const;
   EquationMath::DrawFlags Flags() const { return flags; }
 
- private:
+  struct Step;
+  using Kernel = void (*)(const Step& step, double* values, EquationMath::DrawFlags flags);
   struct Step {
+    Kernel kernel;
     std::int32_t kind, function, op1, op2, op3;
     std::uint32_t a, b, c, d, target;
   };
 
-  void Run(const Step& step) {
-    const double* v = values.data();
-    double result;
-    if (EquationMath::EvaluateForm(step.kind, step.function, step.op1, step.op2, step.op3, v[step.a],
-                                   v[step.b], v[step.c], v[step.d], flags, result))
-      values[step.target] = result;
-  }
+ private:
+  void Run(const Step& step) { step.kernel(step, values.data(), flags); }
 
   std::uint32_t Slot(std::int32_t operand) const;
   Step Compile(const Equation& equation, std::uint32_t target) const;
 
   std::vector<double> values;  // the table, then the data-set equations, then a 0
   std::vector<Step> steps;     // the variables in table order, then the data set
-  std::size_t variableSteps = NameTable::kVariables;
+  std::size_t variableSteps = 0;
   std::uint32_t zeroSlot = 0;
   EquationMath::DrawFlags flags;
 };
