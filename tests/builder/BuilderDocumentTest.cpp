@@ -287,6 +287,35 @@ TEST(BuilderDocument, BuildMatchesTheStraightforwardEvaluation) {
   for (std::int32_t i = 0; i < NameTable::kSize; ++i) EXPECT_EQ(doc.Names()[i], reference.Names()[i]) << i;
 }
 
+// Every operator pair of the two bracketed forms, on zeros, negatives,
+// fractions and the growing values of "row" and "col".
+TEST(BuilderDocument, EveryOperatorPairBuildsAsEvaluated) {
+  for (int start = 0; start < 18 * 18; start += 90) {
+    BuilderDocument doc;
+    ASSERT_EQ(doc.Reset(BuilderDocument::kByColumn, 4, 3), u"");
+    for (int row = 0; row < 90; ++row) {
+      const int pair = (start + row) % (18 * 18);
+      Equation e = Make(row % 2 ? kPairThenOperand : kPairOfPairs, 23 + row % 6, pair / 18,
+                        row ? 28 + row : 14, pair % 18, 3 + row % 20, (pair * 5) % 18, 24);
+      SetVariable(doc, row, e);
+    }
+    for (int c = 0; c < 3; ++c) SetColumn(doc, c, Make(kPair, 118 - c, c, 60 + c));
+    BuilderDocument reference = doc;
+    Matrix fast(4, 3);
+    ASSERT_TRUE(doc.Build(fast));
+    reference.Names().SetShape(4, 3);
+    for (int r = 0; r < 4; ++r)
+      for (int c = 0; c < 3; ++c) {
+        reference.EnterCell(r, c);
+        reference.EvaluateVariables();
+        const double expected = reference.EvaluateDataSetEquation(c);
+        ASSERT_EQ(std::memcmp(&expected, &fast[r][c], 8), 0) << start << " " << r << "," << c;
+      }
+    for (std::int32_t i = 0; i < NameTable::kSize; ++i)
+      ASSERT_EQ(doc.Names()[i], reference.Names()[i]) << start << " " << i;
+  }
+}
+
 TEST(BuilderDocument, ColumnCountAndBuildTypeChanges) {
   BuilderDocument doc;
   SetColumn(doc, 1, Make(kAssignment, 2, 0, 0));
