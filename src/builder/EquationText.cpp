@@ -123,3 +123,30 @@ std::u16string FormatEquation(const NameTable& names, const Equation& equation, 
   if (text.size() > kMaxPlainUnits) text.resize(kMaxPlainUnits);
   return text;
 }
+
+std::vector<TextPiece> EquationPieces(const NameTable& names, const Equation& e) {
+  using P = TextPiece;
+  const Pieces p = Collect(names, e, false);
+  auto name = [](const std::u16string& text) { return P{text, P::kBlack, false}; };
+  auto red = [](std::u16string_view text) { return P{std::u16string(text), P::kDarkRed, false}; };
+  auto op = [](const std::u16string& text) { return P{text, P::kGreen, true}; };
+  auto blue = [](std::u16string_view text) { return P{std::u16string(text), P::kBlue, false}; };
+  switch (e.kind) {
+    case kConstant: return {name(p.n), red(u" = " + p.value + u";")};
+    case kFunction:
+      return {name(p.n), red(u" = "), P{p.f, P::kMagenta, false}, red(u"( "), name(p.b), red(u" );")};
+    case kPair: return {name(p.n), red(u" = ( "), name(p.a), op(p.op1), name(p.b), red(u" );")};
+    case kPairThenOperand:
+      return {name(p.n),   red(u" = ( "), name(p.a), op(p.op1), name(p.b),
+              red(u" ) "), op(p.op2),     name(p.c), red(u";")};
+    case kPairOfPairs:
+      return {name(p.n), red(u" = ( "), name(p.a), op(p.op1), name(p.b), red(u" ) "),
+              op(p.op2), red(u" ( "),   name(p.c), op(p.op3), name(p.d), red(u" );")};
+    case kConditional:
+      return {blue(u"IF"), red(u" ( "), name(p.b), red(u" )     "),       blue(u"THEN    "),
+              name(p.n),   red(u" = "), name(p.c), blue(u"    ELSE    "), name(p.n),
+              red(u" = "), name(p.d),   red(u";")};
+    case kAssignment: return {name(p.n), red(u" = "), name(p.a), red(u";")};
+    default: return {red(u"Error")};
+  }
+}

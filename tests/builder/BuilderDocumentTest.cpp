@@ -426,6 +426,25 @@ TEST(BuilderDocument, WrittenFormsAndCopies) {
   EXPECT_EQ(page[9].text, u"col2 = ( x04 ≥ (rows-1) );");
 }
 
+TEST(BuilderDocument, ScreenPiecesCarryTheirColours) {
+  BuilderDocument doc;
+  SetVariable(doc, 0, Make(kConditional, 0, 0, 23, 0, 24, 0, 4));
+  SetVariable(doc, 1, Make(kPairThenOperand, 23, 17, 4, 2, 29));
+  using P = TextPiece;
+  const std::vector<P> conditional = EquationPieces(doc.Names(), doc.Names().Variable(0));
+  const std::vector<P> expected = {
+      {u"IF", P::kBlue},           {u" ( ", P::kDarkRed}, {u"row", P::kBlack},   {u" )     ", P::kDarkRed},
+      {u"THEN    ", P::kBlue},     {u"x01", P::kBlack},   {u" = ", P::kDarkRed}, {u"col", P::kBlack},
+      {u"    ELSE    ", P::kBlue}, {u"x01", P::kBlack},   {u" = ", P::kDarkRed}, {u"1", P::kBlack},
+      {u";", P::kDarkRed}};
+  EXPECT_EQ(conditional, expected);
+  const std::vector<P> then = EquationPieces(doc.Names(), doc.Names().Variable(1));
+  ASSERT_EQ(then.size(), 9u);
+  EXPECT_EQ(then[3], (P{u"BIT", P::kGreen, true}));
+  EXPECT_EQ(then[6], (P{u"×", P::kGreen, true}));
+  EXPECT_EQ(EquationPieces(doc.Names(), doc.Names().Variable(5))[1], (P{u" = 0;", P::kDarkRed}));
+}
+
 TEST(BuilderDocument, NameRulesInOrder) {
   BuilderDocument doc;
   const NameTable& n = doc.Names();
