@@ -12,6 +12,10 @@ const std::vector<Command>& AllCommands() {
       PredictSetCommand(),
       ReplaceCommand(),
       PruneCommand(),
+      BuilderNewCommand(),
+      BuildCommand(),
+      BuilderSetCommand(),
+      InfoCommand(),
   };
   // clang-format on
   return commands;

@@ -10,3 +10,7 @@ Command PostCommand();
 Command PredictSetCommand();
 Command ReplaceCommand();
 Command PruneCommand();
+Command BuilderNewCommand();
+Command BuildCommand();
+Command BuilderSetCommand();
+Command InfoCommand();
