@@ -43,7 +43,7 @@ bool MeasureStretch(platform::File& file, Stretch stretch, CsvReader& reader, st
 // stretch is read even after the reader's range is full, to learn whether
 // tokens were left over; otherwise reading stops once the range is full.
 bool FillStretch(platform::File& file, Stretch stretch, CsvReader& reader, Matrix& matrix, bool checkLeftOver,
-                 std::size_t chunk) {
+                 std::size_t chunk, const std::function<void(std::int32_t)>& rowsReady = nullptr) {
   if (!file.Seek(static_cast<std::int64_t>(stretch.begin))) return false;
   std::vector<char> buffer(chunk);
   std::uint64_t remaining = stretch.end - stretch.begin;
@@ -57,6 +57,7 @@ bool FillStretch(platform::File& file, Stretch stretch, CsvReader& reader, Matri
     const std::size_t available = carried + got;
     const bool final = remaining == 0;
     const std::size_t used = reader.Fill(matrix, std::string_view(buffer.data(), available), final);
+    if (rowsReady) rowsReady(reader.Row());
     if (final) break;
     carried = available - used;
     std::memmove(buffer.data(), buffer.data() + used, carried);
@@ -118,13 +119,13 @@ bool FillInHalves(const std::filesystem::path& path, platform::File& file, Matri
 }  // namespace
 
 Message CsvFile::Load(const std::filesystem::path& path, Matrix& matrix, std::u16string& systemError,
-                      const Tuning& tuning) {
+                      const Tuning& tuning, const std::function<void(std::int32_t)>& rowsReady) {
   auto file = OpenForReading(path, systemError);
   if (!file) return systemError.c_str();
   const std::int64_t size = file->Size();
   CsvReader whole;
   Split split;
-  const bool measured = size >= 0 && static_cast<std::uint64_t>(size) >= tuning.splitFrom
+  const bool measured = !rowsReady && size >= 0 && static_cast<std::uint64_t>(size) >= tuning.splitFrom
                             ? MeasureInHalves(path, *file, static_cast<std::uint64_t>(size), whole, split, tuning.chunk)
                             : MeasureStretch(*file, {0, kToEnd}, whole, tuning.chunk);
   if (!measured) return u"Error reading file";
@@ -143,7 +144,9 @@ Message CsvFile::Load(const std::filesystem::path& path, Matrix& matrix, std::u1
   }
   CsvReader reader;
   reader.Range(0, rows);
-  if (!FillStretch(*file, {0, whole.TextLength()}, reader, matrix, false, tuning.chunk))
+  if (rowsReady) rowsReady(0);
+  if (!FillStretch(*file, {0, whole.TextLength()}, reader, matrix, false, tuning.chunk, rowsReady))
     return u"Error reading file";
+  if (rowsReady) rowsReady(rows);
   return nullptr;
 }

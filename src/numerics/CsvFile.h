@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "numerics/Matrix.h"
@@ -22,6 +23,13 @@ class CsvFile {
 
   // On failure returns the message; a failed open puts the system's text in
   // `systemError` and returns a pointer to it.
+  //
+  // With `rowsReady` the file is read front to back on the calling thread
+  // and told how far the values are final: 0 once the matrix has its shape,
+  // then the count of complete rows as they fill, last Rows(). Rows below the
+  // count it was given are no longer written, so a consumer on another
+  // thread may use them while the rest is read.
   static Message Load(const std::filesystem::path& path, Matrix& matrix, std::u16string& systemError,
-                      const Tuning& tuning = Tuning());
+                      const Tuning& tuning = Tuning(),
+                      const std::function<void(std::int32_t)>& rowsReady = nullptr);
 };

@@ -175,9 +175,11 @@ Message Matrix::LoadRawDoubles(const std::filesystem::path& path, std::int32_t w
 
 // ---- comma-separated text ---------------------------------------------------
 
-Message Matrix::LoadCsv(const std::filesystem::path& path) {
+Message Matrix::LoadCsv(const std::filesystem::path& path) { return LoadCsv(path, nullptr); }
+
+Message Matrix::LoadCsv(const std::filesystem::path& path, const std::function<void(std::int32_t)>& rowsReady) {
   std::u16string systemError;
-  Message message = CsvFile::Load(path, *this, systemError);
+  Message message = CsvFile::Load(path, *this, systemError, CsvFile::Tuning(), rowsReady);
   return message == systemError.c_str() ? SystemError(systemError) : message;
 }
 

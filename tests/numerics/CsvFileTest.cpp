@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 #include <random>
 #include <string>
 
@@ -78,6 +80,30 @@ TEST(CsvFile, ShortReadIsAnError) {
     std::u16string error;
     EXPECT_EQ(std::u16string(CsvFile::Load(file, m, error, {4, 0})), u"Error reading file") << budget;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CsvFile, RowsReadyReportsFinalRowsInOrder) {
+  TempDir dir;
+  std::string text;
+  for (int r = 0; r < 50; ++r) text += std::to_string(r) + "," + std::to_string(-r) + "\r\n";
+  std::vector<std::int32_t> reports;
+  Matrix m;
+  std::u16string error;
+  ASSERT_EQ(CsvFile::Load(dir.Write("p.csv", text), m, error, {16, 0},
+                          [&](std::int32_t ready) {
+                            // Every row reported as ready already holds its values.
+                            for (std::int32_t r = 0; r < ready; ++r) ASSERT_EQ(m[r][0], r);
+                            reports.push_back(ready);
+                          }),
+            nullptr);
+  ASSERT_GE(reports.size(), 3u);
+  EXPECT_EQ(reports.front(), 0);
+  EXPECT_EQ(reports.back(), 50);
+  EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end()));
 }
 
 }  // namespace
