@@ -119,14 +119,12 @@ Message FftLab::TransformRows(const Matrix& signals, const FftOptions& options, 
   const double scale = 1.0 / n;
   for (std::int32_t r = 0; r < signals.Rows(); ++r) {
     double* out = spectra[r];
-    std::copy_n(signals[r], signals.Cols(), out);
-    if (n > 1) {
-      if (options.realData)
-        transform.Real(out, FourierTransform::kForward);
-      else
-        transform.Complex(out, FourierTransform::kForward);
-    }
-    for (std::int32_t c = 0; c < n; ++c) out[c] *= scale;
+    const double* in = signals[r];
+    if (n > 1)
+      transform.ScaledForward(in, out, options.realData, scale);
+    else
+      out[0] = in[0] * scale;
+    if (options.leaveLastColumn) out[n] = in[n];
   }
   return nullptr;
 }
