@@ -202,9 +202,9 @@ TEST(FftLab, ForwardLabLoadsTransformsAndShowsRows) {
   EXPECT_TRUE(lab.GetPlot(FftLab::kTimeImag).series[0].y.empty());
   EXPECT_TRUE(lab.GetPlot(FftLab::kFrequencyReal).series[0].y.empty());
 
-  ASSERT_EQ(lab.Forward(dir.File("spec.csv")), u"");
+  ASSERT_EQ(lab.Forward(dir.File("spectra.csv")), u"");
   Matrix saved;
-  ASSERT_EQ(saved.LoadCsv(dir.File("spec.csv")), nullptr);
+  ASSERT_EQ(saved.LoadCsv(dir.File("spectra.csv")), nullptr);
   EXPECT_EQ(saved[0][0], 1);
   EXPECT_EQ(saved[0][8], 5);
   EXPECT_EQ(saved[1][0], 1);
@@ -237,7 +237,7 @@ TEST(FftLab, AFailedLoadKeepsTheComputeButtonDisabled) {
 
 TEST(FftLab, InverseLabRestoresTheSignalAndRefusesBadWidths) {
   TempDir dir;
-  const auto spectrum = dir.Write("spec.csv", "1,0,0,0,0.5,0.25,0,0\r\n");
+  const auto spectrum = dir.Write("spectra.csv", "1,0,0,0,0.5,0.25,0,0\r\n");
   FftLab lab(false);
   FftOptions options;
   options.leaveLastColumn = true;
