@@ -249,7 +249,7 @@ TEST(FftLab, InverseLabRestoresTheSignalAndRefusesBadWidths) {
   EXPECT_EQ(std::u16string(lab.ModeCaptions().computeButton), u"<<IFFT");
   EXPECT_EQ(std::u16string(FftLab(true).ModeCaptions().computeButton), u"FFT>>");
   ASSERT_EQ(lab.LoadFrequencyFile(spectrum), u"");
-  EXPECT_EQ(lab.Title(), u"Inverse FFT Lab - spec.csv");
+  EXPECT_EQ(lab.Title(), u"Inverse FFT Lab - spectra.csv");
   EXPECT_EQ(lab.GetPlot(FftLab::kTimeReal).yMax, 4);
   EXPECT_EQ(lab.GetPlot(FftLab::kFrequencyReal).series[0].y.size(), 4u);
   ASSERT_EQ(lab.Inverse(dir.File("time.csv")), u"");
