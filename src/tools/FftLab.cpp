@@ -161,12 +161,18 @@ std::int32_t FftLab::SignalColumns(const Matrix& data) const {
 void FftLab::SetTimePoints(std::int32_t count, bool complexData) {
   timePoints = count;
   timeComplex = complexData;
-  for (PlotIndex i : {kTimeReal, kTimeImag}) plots[i].xMin = 1, plots[i].xMax = std::max(count, 1);
+  for (PlotIndex i : {kTimeReal, kTimeImag}) {
+    plots[i].xMin = 1;
+    plots[i].xMax = std::max(count, 1);
+  }
 }
 
 void FftLab::SetSpectrumPoints(std::int32_t count) {
   spectrumPoints = count;
-  for (PlotIndex i : {kFrequencyReal, kFrequencyImag}) plots[i].xMin = 1, plots[i].xMax = std::max(count, 1);
+  for (PlotIndex i : {kFrequencyReal, kFrequencyImag}) {
+    plots[i].xMin = 1;
+    plots[i].xMax = std::max(count, 1);
+  }
 }
 
 void FftLab::ClearSeries(PlotIndex first, PlotIndex last) {
