@@ -9,8 +9,8 @@ Arguments::Arguments(const std::vector<std::string>& words, const std::vector<Op
       positional.push_back(word);
       continue;
     }
-    auto spec =
-        std::find_if(accepted.begin(), accepted.end(), [&](const OptionSpec& s) { return s.name == word; });
+    auto spec = std::find_if(accepted.begin(), accepted.end(),
+                             [&](const OptionSpec& s) { return s.name == word; });
     if (spec == accepted.end()) {
       error = "unknown option " + word;
       return;

@@ -43,8 +43,8 @@ int RunCli(const std::vector<std::string>& words, Terminal& terminal) {
     return kExitDone;
   }
   const auto& commands = AllCommands();
-  auto command =
-      std::find_if(commands.begin(), commands.end(), [&](const Command& c) { return first == c.name; });
+  auto command = std::find_if(commands.begin(), commands.end(),
+                              [&](const Command& c) { return first == c.name; });
   if (command == commands.end()) {
     terminal.Usage("", "unknown command '" + first + "'");
     return kExitUsage;

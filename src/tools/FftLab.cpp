@@ -119,14 +119,12 @@ Message FftLab::TransformRows(const Matrix& signals, const FftOptions& options, 
   const double scale = 1.0 / n;
   for (std::int32_t r = 0; r < signals.Rows(); ++r) {
     double* out = spectra[r];
-    std::copy_n(signals[r], signals.Cols(), out);
-    if (n > 1) {
-      if (options.realData)
-        transform.Real(out, FourierTransform::kForward);
-      else
-        transform.Complex(out, FourierTransform::kForward);
-    }
-    for (std::int32_t c = 0; c < n; ++c) out[c] *= scale;
+    const double* in = signals[r];
+    if (n > 1)
+      transform.ScaledForward(in, out, options.realData, scale);
+    else
+      out[0] = in[0] * scale;
+    if (options.leaveLastColumn) out[n] = in[n];
   }
   return nullptr;
 }
@@ -163,12 +161,18 @@ std::int32_t FftLab::SignalColumns(const Matrix& data) const {
 void FftLab::SetTimePoints(std::int32_t count, bool complexData) {
   timePoints = count;
   timeComplex = complexData;
-  for (PlotIndex i : {kTimeReal, kTimeImag}) plots[i].xMin = 1, plots[i].xMax = std::max(count, 1);
+  for (PlotIndex i : {kTimeReal, kTimeImag}) {
+    plots[i].xMin = 1;
+    plots[i].xMax = std::max(count, 1);
+  }
 }
 
 void FftLab::SetSpectrumPoints(std::int32_t count) {
   spectrumPoints = count;
-  for (PlotIndex i : {kFrequencyReal, kFrequencyImag}) plots[i].xMin = 1, plots[i].xMax = std::max(count, 1);
+  for (PlotIndex i : {kFrequencyReal, kFrequencyImag}) {
+    plots[i].xMin = 1;
+    plots[i].xMax = std::max(count, 1);
+  }
 }
 
 void FftLab::ClearSeries(PlotIndex first, PlotIndex last) {

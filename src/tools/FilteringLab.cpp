@@ -137,7 +137,10 @@ std::u16string FilteringLab::LoadSignal(const std::filesystem::path& path) {
   Fill(plots[kSpectrumPlot].series[kSpectrumSeries], spectrum);
   plots[kSpectrumPlot].yMin = spectrum.Minimum();
   plots[kSpectrumPlot].yMax = spectrum.Maximum();
-  for (PlotIndex i : {kInputPlot, kOutputPlot}) plots[i].xMin = 1, plots[i].xMax = length;
+  for (PlotIndex i : {kInputPlot, kOutputPlot}) {
+    plots[i].xMin = 1;
+    plots[i].xMax = length;
+  }
   plots[kSpectrumPlot].xMin = 1;
   plots[kSpectrumPlot].xMax = length / 2;
   Filter();

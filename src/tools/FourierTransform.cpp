@@ -39,25 +39,37 @@ void FourierTransform::Complex(double* data, Direction direction) {
     Stages<false>(data);
   else
     Stages<true>(data);
-  const double* re = work.get();
-  const double* im = re + points;
-  for (std::int32_t i = 0; i < points; ++i) {
-    data[2 * i] = re[i];
-    data[2 * i + 1] = im[i];
-  }
+  Scatter(data, 1.0);
 }
 
 void FourierTransform::Real(double* data, Direction direction) {
   if (points < 1) return;
   if (direction == kForward) {
     Stages<false>(data);
-    SplitForward(data);
+    SplitForward(data, 1.0);
   } else {
     SplitInverse(data);
     const double first = data[0];
     data[0] = 0.5 * (first + data[1]);
     data[1] = 0.5 * (first - data[1]);
     Complex(data, kInverse);
+  }
+}
+
+void FourierTransform::ScaledForward(const double* in, double* out, bool realData, double scale) {
+  Stages<false>(in);
+  if (realData)
+    SplitForward(out, scale);
+  else
+    Scatter(out, scale);
+}
+
+void FourierTransform::Scatter(double* data, double scale) const {
+  const double* re = work.get();
+  const double* im = re + points;
+  for (std::int32_t i = 0; i < points; ++i) {
+    data[2 * i] = re[i] * scale;
+    data[2 * i + 1] = im[i] * scale;
   }
 }
 
@@ -180,7 +192,7 @@ void FourierTransform::TwoStages(std::int32_t half) {
 // work arrays) to the packed spectrum of the real signal, pairing bin k with
 // bin points - k. The middle bin (k = points/2) pairs with itself and is
 // unchanged.
-void FourierTransform::SplitForward(double* data) const {
+void FourierTransform::SplitForward(double* data, double scale) const {
   const double* re = work.get();
   const double* im = re + points;
   const double c1 = 0.5, c2 = -0.5;
@@ -191,17 +203,17 @@ void FourierTransform::SplitForward(double* data) const {
     const double h1i = c1 * (im[k] - im[m]);
     const double h2r = -c2 * (im[k] + im[m]);
     const double h2i = c2 * (re[k] - re[m]);
-    data[2 * k] = h1r + wr * h2r - wi * h2i;
-    data[2 * k + 1] = h1i + wr * h2i + wi * h2r;
-    data[2 * m] = h1r - wr * h2r + wi * h2i;
-    data[2 * m + 1] = -h1i + wr * h2i + wi * h2r;
+    data[2 * k] = (h1r + wr * h2r - wi * h2i) * scale;
+    data[2 * k + 1] = (h1i + wr * h2i + wi * h2r) * scale;
+    data[2 * m] = (h1r - wr * h2r + wi * h2i) * scale;
+    data[2 * m + 1] = (-h1i + wr * h2i + wi * h2r) * scale;
   }
   if (points >= 2) {
-    data[points] = re[points / 2];
-    data[points + 1] = im[points / 2];
+    data[points] = re[points / 2] * scale;
+    data[points + 1] = im[points / 2] * scale;
   }
-  data[0] = re[0] + im[0];
-  data[1] = re[0] - im[0];
+  data[0] = (re[0] + im[0]) * scale;
+  data[1] = (re[0] - im[0]) * scale;
 }
 
 // The same step backwards, in place on a packed spectrum (bin 0 excepted).

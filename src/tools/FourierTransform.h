@@ -24,6 +24,9 @@ class FourierTransform {
   // into element 1 and H_k into elements 2k, 2k + 1; the inverse unpacks the
   // same layout and returns N/2 times the signal.
   void Real(double* data, Direction direction);
+  // The forward transform (complex or packed real) of `in` written to `out`
+  // with every value multiplied by `scale`; `in` may be `out`.
+  void ScaledForward(const double* in, double* out, bool realData, double scale);
 
  private:
   // Reorders `data` into the work arrays and runs every stage there.
@@ -33,7 +36,9 @@ class FourierTransform {
   void OneStage(std::int32_t half);
   template <bool inverse>
   void TwoStages(std::int32_t half);
-  void SplitForward(double* data) const;
+  // The work arrays back into interleaved pairs, times `scale`.
+  void Scatter(double* data, double scale) const;
+  void SplitForward(double* data, double scale) const;
   void SplitInverse(double* data) const;
 
   std::int32_t points = 0;  // complex points of the complex transform

@@ -30,8 +30,8 @@ TEST(ToolCommands, FftThenIfftRestoresTheSignal) {
   const auto in = dir.Write("sig.csv", "1,2,3,4,5,6,7,8\r\n-1,0.5,2,0,3,1,1,2\r\n");
   for (std::vector<std::string> flags :
        {std::vector<std::string>{}, {"--complex"}, {"--window"}, {"--complex", "--window"}}) {
-    std::vector<std::string> forward = {"fft", Utf8(in), Utf8(dir.File("spec.csv"))};
-    std::vector<std::string> inverse = {"ifft", Utf8(dir.File("spec.csv")), Utf8(dir.File("back.csv"))};
+    std::vector<std::string> forward = {"fft", Utf8(in), Utf8(dir.File("spectra.csv"))};
+    std::vector<std::string> inverse = {"ifft", Utf8(dir.File("spectra.csv")), Utf8(dir.File("back.csv"))};
     forward.insert(forward.end(), flags.begin(), flags.end());
     inverse.insert(inverse.end(), flags.begin(), flags.end());
     ASSERT_EQ(Cli(forward).status, 0);
@@ -47,8 +47,8 @@ TEST(ToolCommands, FftThenIfftRestoresTheSignal) {
 TEST(ToolCommands, FftWritesTheLabsTextAndRefusesBadWidths) {
   TempDir dir;
   const auto ones = dir.Write("ones.csv", "1,1,1,1\r\n");
-  ASSERT_EQ(Cli({"fft", Utf8(ones), Utf8(dir.File("spec.csv"))}).status, 0);
-  EXPECT_EQ(TempDir::Read(dir.File("spec.csv")),
+  ASSERT_EQ(Cli({"fft", Utf8(ones), Utf8(dir.File("spectra.csv"))}).status, 0);
+  EXPECT_EQ(TempDir::Read(dir.File("spectra.csv")),
             "1.00000000000000, 0.00000000000000, 0.00000000000000, 0.00000000000000\r\n");
 
   const auto six = dir.Write("six.csv", "1,2,3,4,5,6\r\n");
@@ -68,9 +68,9 @@ TEST(ToolCommands, FilterWritesTheChosenBands) {
   TempDir dir;
   const auto in = dir.Write("sig.csv", "1,2,3,4,5,6,7,8,9,10\r\n");
   const CliRun run = Cli({"filter", Utf8(in), "--wc1", "300", "--wc2", "600", "--band",
-                          Utf8(dir.File("band.csv")), "--spectrum", Utf8(dir.File("spec.csv"))});
+                          Utf8(dir.File("band.csv")), "--spectrum", Utf8(dir.File("spectra.csv"))});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(TempDir::Read(dir.File("spec.csv")).substr(0, 8), "55.0000,");
+  EXPECT_EQ(TempDir::Read(dir.File("spectra.csv")).substr(0, 8), "55.0000,");
   EXPECT_FALSE(std::filesystem::exists(dir.File("low.csv")));
   EXPECT_TRUE(std::filesystem::exists(dir.File("band.csv")));
   EXPECT_EQ(Cli({"filter", Utf8(in), "--wc1", "0", "--wc2", "600"}).status, 2);

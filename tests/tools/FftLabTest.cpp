@@ -202,9 +202,9 @@ TEST(FftLab, ForwardLabLoadsTransformsAndShowsRows) {
   EXPECT_TRUE(lab.GetPlot(FftLab::kTimeImag).series[0].y.empty());
   EXPECT_TRUE(lab.GetPlot(FftLab::kFrequencyReal).series[0].y.empty());
 
-  ASSERT_EQ(lab.Forward(dir.File("spec.csv")), u"");
+  ASSERT_EQ(lab.Forward(dir.File("spectra.csv")), u"");
   Matrix saved;
-  ASSERT_EQ(saved.LoadCsv(dir.File("spec.csv")), nullptr);
+  ASSERT_EQ(saved.LoadCsv(dir.File("spectra.csv")), nullptr);
   EXPECT_EQ(saved[0][0], 1);
   EXPECT_EQ(saved[0][8], 5);
   EXPECT_EQ(saved[1][0], 1);
@@ -237,7 +237,7 @@ TEST(FftLab, AFailedLoadKeepsTheComputeButtonDisabled) {
 
 TEST(FftLab, InverseLabRestoresTheSignalAndRefusesBadWidths) {
   TempDir dir;
-  const auto spectrum = dir.Write("spec.csv", "1,0,0,0,0.5,0.25,0,0\r\n");
+  const auto spectrum = dir.Write("spectra.csv", "1,0,0,0,0.5,0.25,0,0\r\n");
   FftLab lab(false);
   FftOptions options;
   options.leaveLastColumn = true;
@@ -249,7 +249,7 @@ TEST(FftLab, InverseLabRestoresTheSignalAndRefusesBadWidths) {
   EXPECT_EQ(std::u16string(lab.ModeCaptions().computeButton), u"<<IFFT");
   EXPECT_EQ(std::u16string(FftLab(true).ModeCaptions().computeButton), u"FFT>>");
   ASSERT_EQ(lab.LoadFrequencyFile(spectrum), u"");
-  EXPECT_EQ(lab.Title(), u"Inverse FFT Lab - spec.csv");
+  EXPECT_EQ(lab.Title(), u"Inverse FFT Lab - spectra.csv");
   EXPECT_EQ(lab.GetPlot(FftLab::kTimeReal).yMax, 4);
   EXPECT_EQ(lab.GetPlot(FftLab::kFrequencyReal).series[0].y.size(), 4u);
   ASSERT_EQ(lab.Inverse(dir.File("time.csv")), u"");
