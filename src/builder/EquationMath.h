@@ -133,10 +133,6 @@ double Rect(double x);
 double IsPrime(double x);
 double Integer(double x);
 
-}  // namespace EquationMath
-
-namespace EquationMath {
-
 // The result of one equation of form `kind` from its operand values a..d;
 // false when the equation keeps its value (a constant, a random function
 // that does not draw, an unknown form or function).
