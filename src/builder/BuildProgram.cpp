@@ -15,34 +15,37 @@ void Generic(const Step& s, double* v, DrawFlags flags) {
   double result;
   if (EquationMath::EvaluateForm(s.kind, s.function, s.op1, s.op2, s.op3, v[s.a], v[s.b], v[s.c], v[s.d],
                                  flags, result))
-    v[s.target] = result;
+    v[s.target] = EquationMath::Stored(result);
 }
 
 void Unchanged(const Step&, double*, DrawFlags) {}
 
 void FunctionKernel(const Step& s, double* v, DrawFlags flags) {
   double result;
-  if (EquationMath::ApplyFunction(s.function, v[s.b], flags, result)) v[s.target] = result;
+  if (EquationMath::ApplyFunction(s.function, v[s.b], flags, result))
+    v[s.target] = EquationMath::Stored(result);
 }
 
-void ConditionalKernel(const Step& s, double* v, DrawFlags) { v[s.target] = v[s.b] != 0 ? v[s.c] : v[s.d]; }
+void ConditionalKernel(const Step& s, double* v, DrawFlags) {
+  v[s.target] = EquationMath::Stored(v[s.b] != 0 ? v[s.c] : v[s.d]);
+}
 
-void AssignmentKernel(const Step& s, double* v, DrawFlags) { v[s.target] = v[s.a]; }
+void AssignmentKernel(const Step& s, double* v, DrawFlags) { v[s.target] = EquationMath::Stored(v[s.a]); }
 
 template <int Op>
 void PairKernel(const Step& s, double* v, DrawFlags) {
-  v[s.target] = ApplyOperator(Op, v[s.a], v[s.b]);
+  v[s.target] = EquationMath::Stored(ApplyOperator(Op, v[s.a], v[s.b]));
 }
 
 template <int Op1, int Op2>
 void ThenKernel(const Step& s, double* v, DrawFlags) {
-  v[s.target] = ApplyOperator(Op2, ApplyOperator(Op1, v[s.a], v[s.b]), v[s.c]);
+  v[s.target] = EquationMath::Stored(ApplyOperator(Op2, ApplyOperator(Op1, v[s.a], v[s.b]), v[s.c]));
 }
 
 template <int Op1, int Op2>
 void PairsKernel(const Step& s, double* v, DrawFlags) {
   const double right = ApplyOperator(s.op3, v[s.c], v[s.d]);
-  v[s.target] = ApplyOperator(Op2, ApplyOperator(Op1, v[s.a], v[s.b]), right);
+  v[s.target] = EquationMath::Stored(ApplyOperator(Op2, ApplyOperator(Op1, v[s.a], v[s.b]), right));
 }
 
 using Row = std::array<Kernel, kOps>;

@@ -253,7 +253,7 @@ bool BuilderDocument::Evaluate(Equation& e) {
                                   names.OperandValue(e.operandC), names.OperandValue(e.operandD), flags,
                                   result))
     return false;
-  e.value = result;
+  e.value = EquationMath::Stored(result);
   return true;
 }
 

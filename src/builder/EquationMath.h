@@ -1,6 +1,9 @@
 #pragma once
 #include <cmath>
 #include <cstdint>
+#include <limits>
+
+#include "builder/Equation.h"
 
 // The numeric meaning of the builder's operators and functions. Every hazard
 // has a defined result, and every function finishes in bounded time for any
@@ -104,6 +107,14 @@ inline double ApplyOperator(std::int32_t code, double a, double b) {
   }
 }
 
+// A result as it is stored: every NaN becomes the one positive quiet NaN.
+// Which NaN an operation yields depends on the order in which the compiler
+// hands it the operands, so without this two correct builds could write
+// "nan" and "-nan" for the same cell.
+inline double Stored(double result) {
+  return result == result ? result : std::numeric_limits<double>::quiet_NaN();
+}
+
 // Which draws of the row- and column-bound random functions take place.
 struct DrawFlags {
   bool firstRow = false;
@@ -122,10 +133,6 @@ double Rect(double x);
 double IsPrime(double x);
 double Integer(double x);
 
-}  // namespace EquationMath
-
-namespace EquationMath {
-
 // The result of one equation of form `kind` from its operand values a..d;
 // false when the equation keeps its value (a constant, a random function
 // that does not draw, an unknown form or function).
@@ -133,16 +140,16 @@ inline bool EvaluateForm(std::int32_t kind, std::int32_t function, std::int32_t 
                          std::int32_t op3, double a, double b, double c, double d, DrawFlags flags,
                          double& result) {
   switch (kind) {
-    case 1: return ApplyFunction(function, b, flags, result);
-    case 2: result = ApplyOperator(op1, a, b); return true;
-    case 3: result = ApplyOperator(op2, ApplyOperator(op1, a, b), c); return true;
-    case 4: {
+    case kFunction: return ApplyFunction(function, b, flags, result);
+    case kPair: result = ApplyOperator(op1, a, b); return true;
+    case kPairThenOperand: result = ApplyOperator(op2, ApplyOperator(op1, a, b), c); return true;
+    case kPairOfPairs: {
       const double right = ApplyOperator(op3, c, d);
       result = ApplyOperator(op2, ApplyOperator(op1, a, b), right);
       return true;
     }
-    case 5: result = b != 0 ? c : d; return true;
-    case 6: result = a; return true;
+    case kConditional: result = b != 0 ? c : d; return true;
+    case kAssignment: result = a; return true;
     default: return false;
   }
 }

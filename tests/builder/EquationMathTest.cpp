@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "builder/EquationMath.h"
@@ -201,6 +202,16 @@ TEST(EquationMath, HugeInfiniteAndNaNArgumentsFinishWithDefinedResults) {
   EXPECT_TRUE(std::isnan(Tan(kInf)));
   EXPECT_TRUE(std::isnan(Sawtooth(-kInf)));
   EXPECT_EQ(Rect(kNaN), -1);
+}
+
+TEST(EquationMath, StoredResultsHaveOneNaN) {
+  const double negative = -kNaN;
+  const double stored = Stored(negative), plain = Stored(kNaN);
+  EXPECT_TRUE(std::isnan(stored));
+  EXPECT_FALSE(std::signbit(stored));
+  EXPECT_EQ(std::memcmp(&stored, &plain, sizeof stored), 0);
+  EXPECT_EQ(Stored(-0.0), 0.0);
+  EXPECT_TRUE(std::signbit(Stored(-0.0)));
 }
 
 TEST(EquationMath, RandomFunctionsDrawOnlyWhenTheirFlagIsSet) {

@@ -49,6 +49,29 @@ TEST(BuilderCommands, NewSetInfoAndBuild) {
   EXPECT_EQ(TempDir::Read(dir.File("o.csv")), "0.00000000000000, 0.00000000000000\r\n");
 }
 
+// builder-set then info: every form comes back in the text it was given.
+TEST(BuilderCommands, SetRoundTripForEveryForm) {
+  TempDir dir;
+  const std::string doc = Utf8(dir.File("d.tsn"));
+  ASSERT_EQ(Cli({"builder-new", doc}).status, 0);
+  const std::string texts[] = {
+      "col1 = -0.125;",
+      "col1 = randr(x07);",
+      "col1 = ( row % 3 );",
+      "col1 = ( x01 ^ 0.5 ) MIN x02;",
+      "col1 = ( π × row ) ≤ ( col XOR (cols-1) );",
+      "IF ( x03 )   THEN   col1 = x04   ELSE   col1 = 2π;",
+      "col1 = x90;",
+  };
+  for (const std::string& text : texts) {
+    ASSERT_EQ(Cli({"builder-set", doc, "--col", "1", text}).status, 0) << text;
+    const CliResult info = Cli({"info", doc});
+    const std::size_t separator = info.out.find("_______________________\n");
+    ASSERT_NE(separator, std::string::npos);
+    EXPECT_EQ(info.out.substr(separator + 24, text.size() + 1), text + "\n");
+  }
+}
+
 TEST(BuilderCommands, RefusalsAndMessages) {
   TempDir dir;
   const std::string doc = Utf8(dir.File("d.tsn"));
