@@ -3,7 +3,7 @@
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {
-      PruneCommand(),
+      NetNewCommand(), InfoCommand(), SimulateCommand(), ClassifyCommand(), AnalyzeCommand(), PruneCommand(),
   };
   return commands;
 }

@@ -94,7 +94,8 @@ void ComplexLabels(std::vector<Row>& rows, const Matrix& set, const networkSetup
   for (std::int32_t j = 0; j < cols; ++j) {
     Row& row = rows[j];
     if (n.style == kOutputEqualsInput) {
-      ComplexLabel(row, j, "io", j / 2 + 1, j < inputColumns ? InputOutputCheck(row, n.outputActivation) : kExtra);
+      ComplexLabel(row, j, "io", j / 2 + 1,
+                   j < inputColumns ? InputOutputCheck(row, n.outputActivation) : kExtra);
     } else if (j < inputColumns) {
       ComplexLabel(row, j, "in", j / 2 + 1, InputCheck(row));
     } else if (n.style == kClassifier && j == cols - 1) {
@@ -103,7 +104,8 @@ void ComplexLabels(std::vector<Row>& rows, const Matrix& set, const networkSetup
       row.status = check.status;
     } else {
       const bool target = n.style == kGeneric && j < targetEnd;
-      ComplexLabel(row, j, "out", (j - inputColumns) / 2 + 1, target ? OutputCheck(row, n.outputActivation) : kExtra);
+      ComplexLabel(row, j, "out", (j - inputColumns) / 2 + 1,
+                   target ? OutputCheck(row, n.outputActivation) : kExtra);
     }
   }
 }

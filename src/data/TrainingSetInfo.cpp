@@ -40,7 +40,8 @@ std::u16string Example(std::int32_t style, bool complex, std::int32_t outputs) {
                     kExampleLines);
   const char* head = complex ? "Re[in1], Im[in1], Re[in2], Im[in2], ........, " : "in1, in2, in3, ........, ";
   std::u16string text = platform::Format("%sclass\r\n", head);
-  for (int i = 1; i < kExampleLines; ++i) text += platform::Format("%s%d\r\n", head, Random::RandomInt(0, outputs));
+  for (int i = 1; i < kExampleLines; ++i)
+    text += platform::Format("%s%d\r\n", head, Random::RandomInt(0, outputs));
   return text;
 }
 

@@ -12,8 +12,8 @@ std::int32_t ExpectedColumns(const networkSetup& network, bool withTargets) {
   return columns;
 }
 
-std::int32_t MinimumRows(std::int32_t inputs, std::int32_t hidden1, std::int32_t hidden2, std::int32_t outputs,
-                         bool complex) {
+std::int32_t MinimumRows(std::int32_t inputs, std::int32_t hidden1, std::int32_t hidden2,
+                         std::int32_t outputs, bool complex) {
   std::int32_t weights = (inputs + 1) * outputs;
   if (hidden1 > 0) {
     weights = (inputs + 1) * hidden1;
@@ -24,7 +24,8 @@ std::int32_t MinimumRows(std::int32_t inputs, std::int32_t hidden1, std::int32_t
 
 double RoundTo(double x, std::int32_t digits) {
   std::int32_t power = 1;
-  for (std::int32_t i = 0; i < digits && power <= std::numeric_limits<std::int32_t>::max() / 10; ++i) power *= 10;
+  for (std::int32_t i = 0; i < digits && power <= std::numeric_limits<std::int32_t>::max() / 10; ++i)
+    power *= 10;
   const double shifted = x * power + 0.5;
   // Beyond 32 bits the whole part is kept as it is rather than wrapped.
   const bool fits = shifted > std::numeric_limits<std::int32_t>::min() - 1.0 &&
@@ -41,24 +42,26 @@ Message CheckNetworkFitsSet(const networkSetup& n, const Matrix& set) {
       if (!n.complex && c != i + o)
         return u"The size of the (generic) network is not appropriate for the currente training set";
       if (n.complex && c != 2 * (i + o))
-        return u"The size of the (generic) complex domain network is not appropriate for the currente training set";
+        return u"The size of the (generic) complex domain network is not appropriate for the currente "
+               u"training set";
       break;
     case kClassifier:
       if (!n.complex && c != i + 1)
         return u"The size of the (classifier) network is not appropriate for the currente training set";
       if (n.complex && c != 2 * i + 1)
-        return u"The size of the (classifier) complex domain network is not appropriate for the currente training "
+        return u"The size of the (classifier) complex domain network is not appropriate for the currente "
+               u"training "
                u"set";
       break;
     case kOutputEqualsInput:
       if (!n.complex && (c != i || c != o))
         return u"The size of the (autoassociative) network is not appropriate for the currente training set";
       if (n.complex && (c != 2 * i || c != 2 * o))
-        return u"The size of (autoassociative) complex domain network is not appropriate for the currente training "
+        return u"The size of (autoassociative) complex domain network is not appropriate for the currente "
+               u"training "
                u"set";
       break;
-    default:
-      break;
+    default: break;
   }
   return nullptr;
 }

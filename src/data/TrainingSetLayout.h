@@ -14,8 +14,8 @@ std::int32_t ExpectedColumns(const networkSetup& network, bool withTargets);
 // The rule-of-thumb minimum number of training cases: three cases per weight
 // of the first layer (the output layer's when there is no hidden layer, plus
 // hidden layer 2's when there is one), six in the complex domain.
-std::int32_t MinimumRows(std::int32_t inputs, std::int32_t hidden1, std::int32_t hidden2, std::int32_t outputs,
-                         bool complex);
+std::int32_t MinimumRows(std::int32_t inputs, std::int32_t hidden1, std::int32_t hidden2,
+                         std::int32_t outputs, bool complex);
 
 // x rounded to d digits: trunc(x * 10^d + 0.5) / 10^d, so halves move
 // towards +infinity.

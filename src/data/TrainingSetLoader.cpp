@@ -13,8 +13,8 @@ void RoundAll(Matrix& set, std::int32_t digits) {
 
 }  // namespace
 
-Message LoadTrainingSet(const std::filesystem::path& path, const LayerNet1& network, const TrainingSetLoad& options,
-                        Matrix& set, bool& featureSelection) {
+Message LoadTrainingSet(const std::filesystem::path& path, const LayerNet1& network,
+                        const TrainingSetLoad& options, Matrix& set, bool& featureSelection) {
   featureSelection = false;
   if (Message error = set.LoadCsv(path)) {
     set.Free();

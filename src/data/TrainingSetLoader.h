@@ -23,5 +23,5 @@ struct TrainingSetLoad {
 // On success `set` holds the scaled (or, for a feature-selection set, raw)
 // training set and `featureSelection` says which. On failure `set` is empty
 // and the message is returned.
-Message LoadTrainingSet(const std::filesystem::path& path, const LayerNet1& network, const TrainingSetLoad& options,
-                        Matrix& set, bool& featureSelection);
+Message LoadTrainingSet(const std::filesystem::path& path, const LayerNet1& network,
+                        const TrainingSetLoad& options, Matrix& set, bool& featureSelection);

@@ -64,8 +64,8 @@ class LayerNet1 {
   // output, or 0 when that output is below the activation's threshold.
   std::int32_t ClassDecision() const;
   // On File Simulation and On File Classification.
-  Message SimulateFile(const std::filesystem::path& input, const std::filesystem::path& output, bool inputIsText,
-                       bool outputIsText);
+  Message SimulateFile(const std::filesystem::path& input, const std::filesystem::path& output,
+                       bool inputIsText, bool outputIsText);
   Message ClassifyFile(const std::filesystem::path& input, const std::filesystem::path& output);
 
   bool HasNetwork() const { return outputLayer != nullptr; }

@@ -51,8 +51,10 @@ Message NetworkFile::CheckSetup(const networkSetup& s) {
   if (s.inputs < 1 || s.outputs < 1 || s.hidden1 < 0 || s.hidden2 < 0 || s.inputs > kMaxNeurons ||
       s.outputs > kMaxNeurons || s.hidden1 > kMaxNeurons || s.hidden2 > kMaxNeurons)
     return u"The network sizes in the file are not valid";
-  if (s.style == kOutputEqualsInput && s.outputs != s.inputs) return u"The network sizes in the file are not valid";
-  if (s.style < kGeneric || s.style > kOutputEqualsInput) return u"The network style in the file is not valid";
+  if (s.style == kOutputEqualsInput && s.outputs != s.inputs)
+    return u"The network sizes in the file are not valid";
+  if (s.style < kGeneric || s.style > kOutputEqualsInput)
+    return u"The network style in the file is not valid";
   const bool activationsValid = s.outputActivation >= 0 && s.outputActivation <= 2 &&
                                 (layers < 2 || IsHiddenCode(s.hidden1Activation)) &&
                                 (layers < 3 || IsHiddenCode(s.hidden2Activation));
@@ -85,9 +87,11 @@ Message NetworkFile::ReadBody(platform::File& file, int layers) {
   LayerShapes(setup, shapes);
   // Sizes the file cannot hold are refused before anything is allocated.
   double bodyBytes = 0.0;
-  for (int l = 0; l < layers; ++l) bodyBytes += 8.0 + 8.0 * static_cast<double>(shapes[l].rows) * shapes[l].cols;
+  for (int l = 0; l < layers; ++l)
+    bodyBytes += 8.0 + 8.0 * static_cast<double>(shapes[l].rows) * shapes[l].cols;
   const std::int64_t size = file.Size();
-  if (size >= 0 && bodyBytes > static_cast<double>(size - networkSetup::kBytes)) return u"Unable to read data from file";
+  if (size >= 0 && bodyBytes > static_cast<double>(size - networkSetup::kBytes))
+    return u"Unable to read data from file";
   for (int l = 0; l < layers; ++l) {
     if (Message error = weights[l].ReadBinary(file)) return error;
     if (weights[l].Rows() != shapes[l].rows || weights[l].Cols() != shapes[l].cols)
@@ -98,13 +102,15 @@ Message NetworkFile::ReadBody(platform::File& file, int layers) {
   return nullptr;
 }
 
-Message NetworkFile::Write(const std::filesystem::path& path, const networkSetup& setup, const Matrix* const* weights,
-                           int layers, const Scaler& inputScaler, const Scaler& outputScaler) {
+Message NetworkFile::Write(const std::filesystem::path& path, const networkSetup& setup,
+                           const Matrix* const* weights, int layers, const Scaler& inputScaler,
+                           const Scaler& outputScaler) {
   const std::filesystem::path beside = BesidePath(path);
   Message result = nullptr;
   {
     std::u16string error;
-    auto file = platform::Env::Current().Open(beside, platform::OpenMode::Create, platform::Share::None, error);
+    auto file =
+        platform::Env::Current().Open(beside, platform::OpenMode::Create, platform::Share::None, error);
     if (!file) return u"The file couldn't be written";
     unsigned char header[networkSetup::kBytes];
     setup.Encode(header);

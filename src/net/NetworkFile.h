@@ -26,8 +26,9 @@ class NetworkFile {
 
   // Writes beside `path` and replaces it only once the whole file is out,
   // so a failed save keeps the file that was there.
-  static Message Write(const std::filesystem::path& path, const networkSetup& setup, const Matrix* const* weights,
-                       int layers, const Scaler& inputScaler, const Scaler& outputScaler);
+  static Message Write(const std::filesystem::path& path, const networkSetup& setup,
+                       const Matrix* const* weights, int layers, const Scaler& inputScaler,
+                       const Scaler& outputScaler);
 
   networkSetup setup;
   Matrix weights[kMaxLayers];

@@ -43,8 +43,9 @@ void networkSetup::Encode(unsigned char (&bytes)[kBytes]) const {
     bytes[12 + 2 * i] = static_cast<unsigned char>(magic[i] & 0xFF);
     bytes[13 + 2 * i] = static_cast<unsigned char>(magic[i] >> 8);
   }
-  const std::int32_t fields[] = {family,           inputs,           outputs,          hidden1, hidden2,
-                                 hidden1Activation, hidden2Activation, outputActivation, style};
+  const std::int32_t fields[] = {
+      family,           inputs, outputs, hidden1, hidden2, hidden1Activation, hidden2Activation,
+      outputActivation, style};
   for (int i = 0; i < 9; ++i) PutI32(bytes + 76 + 4 * i, fields[i]);
   bytes[112] = complex;
 }
@@ -55,8 +56,9 @@ void networkSetup::Decode(const unsigned char (&bytes)[kBytes]) {
   minorVersion = GetI32(bytes + 8);
   for (int i = 0; i < kMagicUnits; ++i)
     magic[i] = static_cast<char16_t>(bytes[12 + 2 * i] | (bytes[13 + 2 * i] << 8));
-  std::int32_t* fields[] = {&family,           &inputs,           &outputs,          &hidden1, &hidden2,
-                            &hidden1Activation, &hidden2Activation, &outputActivation, &style};
+  std::int32_t* fields[] = {
+      &family,           &inputs, &outputs, &hidden1, &hidden2, &hidden1Activation, &hidden2Activation,
+      &outputActivation, &style};
   for (int i = 0; i < 9; ++i) *fields[i] = GetI32(bytes + 76 + 4 * i);
   complex = bytes[112];
 }

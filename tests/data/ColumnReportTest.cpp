@@ -41,7 +41,8 @@ TEST(ColumnReport, RealLayouts) {
   ExpectReport(generic, MakeSetup(1, 0, 0, 2, 0, 0, 2),
                {{u"fs 1", S::kOk}, {u"fs 2", S::kOk}, {u"out 1", S::kOk}, {u"out 2", S::kOk}});
   const Matrix classes = MakeMatrix({{0.2, 0}, {0.8, 1}, {0.5, 2}});
-  ExpectReport(classes, MakeSetup(1, 0, 0, 2, 0, 0, 0, kClassifier), {{u"in 1 - OK", S::kOk}, {u"class OK", S::kOk}});
+  ExpectReport(classes, MakeSetup(1, 0, 0, 2, 0, 0, 0, kClassifier),
+               {{u"in 1 - OK", S::kOk}, {u"class OK", S::kOk}});
   ExpectReport(classes, MakeSetup(1, 0, 0, 1, 0, 0, 0, kClassifier),
                {{u"in 1 - OK", S::kOk}, {u"class is out of range", S::kError}});
   ExpectReport(MakeMatrix({{0.2, 1.5}, {0.8, 1}}), MakeSetup(1, 0, 0, 2, 0, 0, 0, kClassifier),
@@ -62,12 +63,14 @@ TEST(ColumnReport, ComplexLayouts) {
                 {u"Re[out 1] - OK", S::kOk},
                 {u"Im[out 1] - OK", S::kOk},
                 {u"Re[out 2] - extra column", S::kError}});
-  ExpectReport(MakeMatrix({{0.1, 1, 0.3, 1}, {0.9, 2, 0.6, 0}}), MakeSetup(1, 1, 0, 1, 0, 0, 0, kClassifier, true),
+  ExpectReport(MakeMatrix({{0.1, 1, 0.3, 1}, {0.9, 2, 0.6, 0}}),
+               MakeSetup(1, 1, 0, 1, 0, 0, 0, kClassifier, true),
                {{u"Re[in 1] - OK", S::kOk},
                 {u"Im[in 1] - OK", S::kOk},
                 {u"Re[out 1] - extra column", S::kError},
                 {u"class OK", S::kOk}});
-  ExpectReport(MakeMatrix({{0.1, 0.5, 3}, {0.9, 0.5, 3}}), MakeSetup(1, 1, 0, 1, 0, 0, 0, kOutputEqualsInput, true),
+  ExpectReport(MakeMatrix({{0.1, 0.5, 3}, {0.9, 0.5, 3}}),
+               MakeSetup(1, 1, 0, 1, 0, 0, 0, kOutputEqualsInput, true),
                {{u"Re[io 1] - OK", S::kOk},
                 {u"Im[io 1] - column has no information", S::kWarning},
                 {u"Re[io 2] - extra column", S::kError}});

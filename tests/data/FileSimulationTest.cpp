@@ -28,10 +28,13 @@ TEST(FileSimulation, TextOutputHasCommasLineBreaksAndNoFinalBreak) {
   LayerNet1 net;
   MakeShifter(net, 2);
   net.OutputScaler().Set(1, 0, 6, 3);  // unscale (y + 3) / 1 + 0
-  ASSERT_EQ(Text(net.SimulateFile(dir.Write("one.csv", "0.5\n"), dir.File("out.csv"), true, true)), u"(done)");
+  ASSERT_EQ(Text(net.SimulateFile(dir.Write("one.csv", "0.5\n"), dir.File("out.csv"), true, true)),
+            u"(done)");
   EXPECT_EQ(TempDir::Read(dir.File("out.csv")), "0.50000000000000,4.50000000000000");
-  ASSERT_EQ(Text(net.SimulateFile(dir.Write("two.csv", "1\n-2\n"), dir.File("out.csv"), true, true)), u"(done)");
-  EXPECT_EQ(TempDir::Read(dir.File("out.csv")), "1.00000000000000,5.00000000000000\r\n-2.00000000000000,2.00000000000000");
+  ASSERT_EQ(Text(net.SimulateFile(dir.Write("two.csv", "1\n-2\n"), dir.File("out.csv"), true, true)),
+            u"(done)");
+  EXPECT_EQ(TempDir::Read(dir.File("out.csv")),
+            "1.00000000000000,5.00000000000000\r\n-2.00000000000000,2.00000000000000");
 }
 
 TEST(FileSimulation, BinaryInAndOut) {
@@ -55,8 +58,9 @@ TEST(FileSimulation, RefusalsAndFailures) {
   TempDir dir;
   LayerNet2 complexNet;
   ASSERT_TRUE(complexNet.Create(MakeSetup(2, 1, 0, 1, 0, 0, 0, kGeneric, true), true));
-  EXPECT_EQ(Text(complexNet.SimulateFile(dir.Write("five.csv", "1,2,3,4,5\n"), dir.File("o.csv"), true, true)),
-            u"The input file has 5 columns and the network requires 4");
+  EXPECT_EQ(
+      Text(complexNet.SimulateFile(dir.Write("five.csv", "1,2,3,4,5\n"), dir.File("o.csv"), true, true)),
+      u"The input file has 5 columns and the network requires 4");
   EXPECT_EQ(Text(complexNet.SimulateFile(dir.Write("tiny.dat", "abc"), dir.File("o.csv"), false, true)),
             u"The input file is empty");
   EXPECT_FALSE(std::filesystem::exists(dir.File("o.csv")));
@@ -70,7 +74,8 @@ TEST(FileSimulation, RefusalsAndFailures) {
     FaultEnv env;
     env.failCreateWith = u"denied";
     FaultEnv::Scoped scoped(env);
-    EXPECT_EQ(Text(net.SimulateFile(in, dir.File("o.csv"), true, true)), u"The output file cannot be created");
+    EXPECT_EQ(Text(net.SimulateFile(in, dir.File("o.csv"), true, true)),
+              u"The output file cannot be created");
     EXPECT_EQ(Text(net.ClassifyFile(in, dir.File("o.csv"))), u"The output file cannot be created");
   }
   FaultEnv env;

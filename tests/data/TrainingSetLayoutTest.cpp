@@ -14,10 +14,12 @@ TEST(TrainingSetLayout, ExpectedColumnsByStyleAndDomain) {
     int style;
     bool complex;
     int with, without;
-  } cases[] = {{kGeneric, false, 5, 3},    {kGeneric, true, 10, 6}, {kClassifier, false, 4, 3},
-               {kClassifier, true, 7, 6},  {kOutputEqualsInput, false, 3, 3}, {kOutputEqualsInput, true, 6, 6}};
+  } cases[] = {{kGeneric, false, 5, 3},           {kGeneric, true, 10, 6},
+               {kClassifier, false, 4, 3},        {kClassifier, true, 7, 6},
+               {kOutputEqualsInput, false, 3, 3}, {kOutputEqualsInput, true, 6, 6}};
   for (const Case& c : cases) {
-    const networkSetup n = MakeSetup(3, 2, 0, c.style == kOutputEqualsInput ? 3 : 2, 0, 0, 0, c.style, c.complex);
+    const networkSetup n =
+        MakeSetup(3, 2, 0, c.style == kOutputEqualsInput ? 3 : 2, 0, 0, 0, c.style, c.complex);
     EXPECT_EQ(ExpectedColumns(n, true), c.with);
     EXPECT_EQ(ExpectedColumns(n, false), c.without);
   }
@@ -52,13 +54,15 @@ TEST(TrainingSetLayout, CheckNetworkFitsSetMessages) {
        u"The size of the (classifier) network is not appropriate for the currente training set"},
       {MakeSetup(2, 3, 0, 3, 0, 0, 0, kClassifier, true), 5, u"(fits)"},
       {MakeSetup(2, 3, 0, 3, 0, 0, 0, kClassifier, true), 4,
-       u"The size of the (classifier) complex domain network is not appropriate for the currente training set"},
+       u"The size of the (classifier) complex domain network is not appropriate for the currente training "
+       u"set"},
       {MakeSetup(2, 0, 0, 2, 0, 0, 0, kOutputEqualsInput), 2, u"(fits)"},
       {MakeSetup(2, 0, 0, 2, 0, 0, 0, kOutputEqualsInput), 3,
        u"The size of the (autoassociative) network is not appropriate for the currente training set"},
       {MakeSetup(2, 3, 0, 2, 0, 0, 0, kOutputEqualsInput, true), 4, u"(fits)"},
       {MakeSetup(2, 3, 0, 2, 0, 0, 0, kOutputEqualsInput, true), 2,
-       u"The size of (autoassociative) complex domain network is not appropriate for the currente training set"},
+       u"The size of (autoassociative) complex domain network is not appropriate for the currente training "
+       u"set"},
   };
   for (const Case& c : cases) EXPECT_EQ(Text(CheckNetworkFitsSet(c.network, Matrix(4, c.cols))), c.message);
 }
@@ -83,7 +87,8 @@ TEST(TrainingSetInfo, CaptionsExamplesAndOk) {
   for (int i = 0; i < 18; ++i)
     expected += u"in1, in2, in3, ........, " + std::u16string(1, u'0' + Random::RandomInt(0, 2)) + u"\r\n";
   EXPECT_EQ(classes, expected);
-  EXPECT_EQ(Example(kClassifier, true, 1).substr(0, 53), u"Re[in1], Im[in1], Re[in2], Im[in2], ........, class\r\n");
+  EXPECT_EQ(Example(kClassifier, true, 1).substr(0, 53),
+            u"Re[in1], Im[in1], Re[in2], Im[in2], ........, class\r\n");
 
   EXPECT_TRUE(Accepts(kGeneric, 1, 5));
   EXPECT_FALSE(Accepts(kGeneric, 0, 5));

@@ -59,10 +59,10 @@ TEST(LayerNet, CreateBuildsTheLayersOfEachKind) {
 
 TEST(LayerNet, CreateRefusesDescriptionsItCannotBuild) {
   const networkSetup refused[] = {
-      MakeSetup(0, 0, 0, 1, 0, 0, 0),            MakeSetup(2, 0, 0, 0, 0, 0, 0),
-      MakeSetup(2, 0, 0, 1, 0, 0, 3),            MakeSetup(2, 3, 0, 1, 2, 0, 0),
-      MakeSetup(2, 3, 0, 1, 0, 0, 0, 3),         MakeSetup(2, 3, 0, 3, 0, 0, 0, kOutputEqualsInput),
-      MakeSetup(-2, 3, 0, 1, 0, 0, 0),           MakeSetup(2, 3, 0, 1, 0, 0, -1),
+      MakeSetup(0, 0, 0, 1, 0, 0, 0),    MakeSetup(2, 0, 0, 0, 0, 0, 0),
+      MakeSetup(2, 0, 0, 1, 0, 0, 3),    MakeSetup(2, 3, 0, 1, 2, 0, 0),
+      MakeSetup(2, 3, 0, 1, 0, 0, 0, 3), MakeSetup(2, 3, 0, 3, 0, 0, 0, kOutputEqualsInput),
+      MakeSetup(-2, 3, 0, 1, 0, 0, 0),   MakeSetup(2, 3, 0, 1, 0, 0, -1),
   };
   for (const networkSetup& setup : refused) {
     LayerNet2 net;
@@ -214,9 +214,9 @@ TEST(LayerNet, ClassDecisionTakesTheFirstLargestAboveTheThreshold) {
     std::vector<double> biases;
     int expected;
   } cases[] = {
-      {2, {0.2, 0.7, 0.7}, 2},      // ties: the lower class
-      {2, {-0.2, -0.7, -0.1}, 0},   // linear threshold 0
-      {2, {0.0, -1.0, -2.0}, 1},    // exactly at the threshold is accepted
+      {2, {0.2, 0.7, 0.7}, 2},     // ties: the lower class
+      {2, {-0.2, -0.7, -0.1}, 0},  // linear threshold 0
+      {2, {0.0, -1.0, -2.0}, 1},   // exactly at the threshold is accepted
   };
   for (const Case& c : cases) {
     LayerNet1 net;

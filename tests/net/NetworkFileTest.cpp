@@ -64,8 +64,9 @@ TEST(NetworkFile, ClassifierFileEndsInAZeroCount) {
 
 TEST(NetworkFile, LoadReadsBackWhatSaveWrote) {
   TempDir dir;
-  for (const networkSetup& setup : {MakeSetup(3, 4, 2, 2, 0, 1, 2, kGeneric), MakeSetup(2, 3, 0, 1, 1, 0, 0, kClassifier, true),
-                                    MakeSetup(3, 0, 0, 3, 0, 0, 1, kOutputEqualsInput)}) {
+  for (const networkSetup& setup :
+       {MakeSetup(3, 4, 2, 2, 0, 1, 2, kGeneric), MakeSetup(2, 3, 0, 1, 1, 0, 0, kClassifier, true),
+        MakeSetup(3, 0, 0, 3, 0, 0, 1, kOutputEqualsInput)}) {
     LayerNet3 three;
     LayerNet2 two;
     LayerNet1 one;

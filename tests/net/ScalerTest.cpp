@@ -47,7 +47,8 @@ TEST(Scaler, ErrorToRawAndTexts) {
   EXPECT_DOUBLE_EQ(s.ErrorToRaw(0.04, 2), 0.2);
   EXPECT_DOUBLE_EQ(s.ErrorToRaw(0.25, 3), 0.5);
   EXPECT_EQ(s.ErrorToRaw(0.25, 7), 0.0);
-  const char16_t* methods[] = {u"[0.1     0.9]", u"[-0.9    0.9]", u"[-3.0    3.0]", u"No scaling", u"Scaling error"};
+  const char16_t* methods[] = {u"[0.1     0.9]", u"[-0.9    0.9]", u"[-3.0    3.0]", u"No scaling",
+                               u"Scaling error"};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(std::u16string(s.MethodText(i)), methods[i]);
   EXPECT_EQ(std::u16string(s.MethodText(-1)), u"Scaling error");
   EXPECT_EQ(std::u16string(s.RangeText(1)), u"[-1      2.5]");
@@ -104,8 +105,9 @@ TEST(Scaler, FileFormRoundTripsByteForByte) {
 TEST(Scaler, ShortOrHostileFilesFail) {
   TempDir dir;
   const std::string huge("\xff\xff\xff\x7f", 4), negative("\x00\x00\x00\x80", 4);
-  for (const std::string& bytes : {std::string("\x02\0", 2), std::string("\x01\0\0\0", 4) + std::string(10, 'a'),
-                                   huge + std::string(48, '\0'), negative}) {
+  for (const std::string& bytes :
+       {std::string("\x02\0", 2), std::string("\x01\0\0\0", 4) + std::string(10, 'a'),
+        huge + std::string(48, '\0'), negative}) {
     const auto path = dir.Write("bad.bin", bytes);
     auto file = Open(path, platform::OpenMode::Read);
     Scaler s;

@@ -8,8 +8,8 @@
 
 // A description with the given sizes; activations are codes (0 Logsig,
 // 1 Tanh, 2 Linear).
-inline networkSetup MakeSetup(int inputs, int hidden1, int hidden2, int outputs, int act1, int act2, int actOut,
-                              int style = kGeneric, bool complex = false) {
+inline networkSetup MakeSetup(int inputs, int hidden1, int hidden2, int outputs, int act1, int act2,
+                              int actOut, int style = kGeneric, bool complex = false) {
   networkSetup s;
   s.SetFileIdentity();
   s.inputs = inputs;
