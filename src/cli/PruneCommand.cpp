@@ -43,8 +43,8 @@ int RunPrune(const Arguments& args, Terminal& terminal) {
   std::vector<bool> ticks(set.Cols(), false);
   for (std::int32_t column : columns) {
     if (column > set.Cols()) {
-      terminal.Message(platform::Format("Column %d is outside the training set, which has %d columns", column,
-                                        set.Cols()));
+      terminal.Message(platform::Format("Column %d is outside the training set, which has %d columns",
+                                        column, set.Cols()));
       return kExitFailed;
     }
     ticks[column - 1] = true;
@@ -62,8 +62,7 @@ int RunPrune(const Arguments& args, Terminal& terminal) {
 }  // namespace
 
 Command PruneCommand() {
-  return {"prune",
-          "prune IN.csv OUT.csv --keep LIST",
+  return {"prune", "prune IN.csv OUT.csv --keep LIST",
           "Copy a training set keeping only the listed columns.",
           "LIST holds 1-based column numbers separated by commas (\"1,3,5\"); the columns are\n"
           "written in the source's order with the workbench's CSV writer.",

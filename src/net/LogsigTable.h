@@ -23,12 +23,14 @@ class LogsigTable final : public Activation {
   const LookupTable& Table() const { return table; }
 
  private:
+  // Branch-free apart from the rare values beyond the bound: a NaN or a
+  // value past the bound reads the table at the bound and is then replaced.
   double Squash(double x) const {
     const double magnitude = std::fabs(x);
-    // Written so that NaN also leaves here: a NaN must not index the table.
-    if (!(magnitude <= kBound)) return std::isnan(x) ? x : (x > 0.0 ? 1.0 : 0.0);
-    const double y = table.Interpolate(magnitude);
-    return x < 0.0 ? 1.0 - y : y;
+    const bool inside = magnitude <= kBound;
+    double y = table.Interpolate(inside ? magnitude : kBound);
+    if (!inside) y = std::isnan(x) ? x : 1.0;
+    return LookupTable::SelectBySign(x, 1.0 - y, y);
   }
 
   LookupTable table;

@@ -1,34 +1,56 @@
 #include "net/RealLayer.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
-// Four neurons at a time: four independent sums keep the adder busy while
-// each sum still runs over its inputs in order, so every output is the
-// exact value of the plain neuron-by-neuron loop.
-void WeightedSums4(const Matrix& w, std::int32_t first, const double* x, std::int32_t n, double* sums) {
-  const double* w0 = w[first];
-  const double* w1 = w[first + 1];
-  const double* w2 = w[first + 2];
-  const double* w3 = w[first + 3];
-  double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
-  for (std::int32_t k = 0; k < n; ++k) {
-    const double xk = x[k];
-    s0 += w0[k] * xk;
-    s1 += w1[k] * xk;
-    s2 += w2[k] * xk;
-    s3 += w3[k] * xk;
-  }
-  sums[0] = s0 + w0[n];
-  sums[1] = s1 + w1[n];
-  sums[2] = s2 + w2[n];
-  sums[3] = s3 + w3[n];
-}
-
-double WeightedSum(const double* w, const double* x, std::int32_t n) {
+// The sums of one neuron, in input order, then its bias.
+void WeightedSum(const double* w, const double* x, std::int32_t n, double* sum) {
   double s = 0.0;
   for (std::int32_t k = 0; k < n; ++k) s += w[k] * x[k];
-  return s + w[n];
+  *sum = s + w[n];
 }
+
+#if defined(__SSE2__)
+// 2 x kPairs neurons at once, two to a vector: lane j of a vector holds the
+// running sum of one neuron, which still adds its products in input order,
+// so every sum is bit for bit the one of the plain loop above. Row pairs
+// are interleaved with unpack so each load serves two inputs.
+template <int kPairs>
+void WeightedSums(const Matrix& w, std::int32_t first, const double* x, std::int32_t n, double* sums) {
+  const double* rows[2 * kPairs];
+  for (int b = 0; b < 2 * kPairs; ++b) rows[b] = w[first + b];
+  __m128d acc[kPairs];
+  for (int p = 0; p < kPairs; ++p) acc[p] = _mm_setzero_pd();
+  std::int32_t k = 0;
+  for (; k + 2 <= n; k += 2) {
+    const __m128d x0 = _mm_set1_pd(x[k]);
+    const __m128d x1 = _mm_set1_pd(x[k + 1]);
+    for (int p = 0; p < kPairs; ++p) {
+      const __m128d a = _mm_loadu_pd(rows[2 * p] + k);
+      const __m128d b = _mm_loadu_pd(rows[2 * p + 1] + k);
+      acc[p] = _mm_add_pd(acc[p], _mm_mul_pd(_mm_unpacklo_pd(a, b), x0));
+      acc[p] = _mm_add_pd(acc[p], _mm_mul_pd(_mm_unpackhi_pd(a, b), x1));
+    }
+  }
+  if (k < n) {
+    const __m128d xk = _mm_set1_pd(x[k]);
+    for (int p = 0; p < kPairs; ++p)
+      acc[p] = _mm_add_pd(acc[p], _mm_mul_pd(_mm_set_pd(rows[2 * p + 1][k], rows[2 * p][k]), xk));
+  }
+  for (int p = 0; p < kPairs; ++p) {
+    const __m128d bias = _mm_set_pd(rows[2 * p + 1][n], rows[2 * p][n]);
+    _mm_storeu_pd(sums + 2 * p, _mm_add_pd(acc[p], bias));
+  }
+}
+#else
+template <int kPairs>
+void WeightedSums(const Matrix& w, std::int32_t first, const double* x, std::int32_t n, double* sums) {
+  for (int b = 0; b < 2 * kPairs; ++b) WeightedSum(w[first + b], x, n, sums + b);
+}
+#endif
 
 }  // namespace
 
@@ -37,7 +59,8 @@ void RealLayer::Forward(const Matrix& in, std::int32_t row) {
   double* y = output[0];
   const std::int32_t neurons = weights.Rows();
   std::int32_t i = 0;
-  for (; i + 4 <= neurons; i += 4) WeightedSums4(weights, i, x, inputCount, y + i);
-  for (; i < neurons; ++i) y[i] = WeightedSum(weights[i], x, inputCount);
+  for (; i + 8 <= neurons; i += 8) WeightedSums<4>(weights, i, x, inputCount, y + i);
+  for (; i + 2 <= neurons; i += 2) WeightedSums<1>(weights, i, x, inputCount, y + i);
+  if (i < neurons) WeightedSum(weights[i], x, inputCount, y + i);
   activation->Apply(y, neurons);
 }

@@ -97,6 +97,21 @@ TEST(LayerNet, ForwardEqualsThePlainEvaluation) {
   }
 }
 
+TEST(LayerNet, EveryLayerWidthEqualsThePlainEvaluation) {
+  for (int inputs : {1, 2, 5, 16}) {
+    for (int neurons : {1, 2, 3, 7, 8, 9, 17}) {
+      LayerNet2 net;
+      ASSERT_TRUE(net.Create(MakeSetup(inputs, neurons, 0, 3, 0, 0, 0), true));
+      FillWeights(net);
+      Matrix set(1, inputs);
+      for (int c = 0; c < inputs; ++c) set[0][c] = std::cos(3.0 * c + neurons);
+      net.Forward(set, 0);
+      const auto hidden = PlainLayer(*net.Hidden1(), std::vector<double>(set[0], set[0] + inputs));
+      for (int i = 0; i < neurons; ++i) EXPECT_EQ(net.Hidden1()->Output()[0][i], hidden[i]) << inputs << " " << i;
+    }
+  }
+}
+
 TEST(LayerNet, ComplexNeuronMultipliesInTheComplexPlane) {
   LayerNet2 net;
   ASSERT_TRUE(net.Create(MakeSetup(1, 1, 0, 1, 0, 0, 2, kGeneric, true), true));
