@@ -41,8 +41,12 @@ void ComputeMseRows(benchmark::State& state, Shape shape) {
   state.SetItemsProcessed(state.iterations() * kRows);
 }
 
-BENCHMARK_CAPTURE(ComputeMseRows, net_16_32T_4L, Shape{16, 32, 4})->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK_CAPTURE(ComputeMseRows, net_10_16T_1L, Shape{10, 16, 1})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(ComputeMseRows, net_16_32T_4L, Shape{16, 32, 4})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(ComputeMseRows, net_10_16T_1L, Shape{10, 16, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 

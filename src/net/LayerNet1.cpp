@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "net/ComplexLayer.h"
@@ -16,8 +19,11 @@ namespace {
 
 constexpr std::size_t kOutputChunk = 1 << 20;
 
-// Output text or bytes gathered into large blocks before each write.
-class OutputBuffer {
+}  // namespace
+
+// Output text or bytes gathered into large blocks before each write; after
+// a failed write nothing more is written.
+class LayerNet1::OutputBuffer {
  public:
   explicit OutputBuffer(platform::File& file) : file(file), bytes(kOutputChunk + 1024) {}
 
@@ -28,7 +34,7 @@ class OutputBuffer {
   }
   void Commit(char* end) { used = end - bytes.data(); }
   bool Flush() {
-    if (used > 0 && file.Write(bytes.data(), used) != used) failed = true;
+    if (!failed && used > 0 && file.Write(bytes.data(), used) != used) failed = true;
     used = 0;
     return !failed;
   }
@@ -40,6 +46,8 @@ class OutputBuffer {
   std::size_t used = 0;
   bool failed = false;
 };
+
+namespace {
 
 Message CreateOutput(const std::filesystem::path& path, std::unique_ptr<platform::File>& file) {
   std::u16string error;
@@ -296,19 +304,84 @@ Message LayerNet1::SimulateFile(const std::filesystem::path& input, const std::f
                                 bool inputIsText, bool outputIsText) {
   const std::int32_t n = ColumnCount(false);
   Matrix data;
-  Message error = inputIsText ? data.LoadCsv(input) : data.LoadRawDoubles(input, n);
-  if (error) return error;
+  std::unique_ptr<platform::File> file;
+  std::unique_ptr<OutputBuffer> buffer;
+  Message createError = nullptr;
+  // Rows are run and written on a second thread while the rest of the file
+  // is still being parsed: `ready` rows are final, the rest belong to the
+  // reader.
+  std::mutex lock;
+  std::condition_variable changed;
+  std::int32_t ready = 0;
+  bool stop = false;
+  std::thread worker;
+  auto work = [&] {
+    for (std::int32_t done = 0;;) {
+      std::int32_t available;
+      bool stopping;
+      {
+        std::unique_lock<std::mutex> hold(lock);
+        changed.wait(hold, [&] { return ready > done || stop; });
+        available = ready;
+        stopping = stop;
+      }
+      SimulateRows(data, done, available, outputIsText, *buffer);
+      done = available;
+      if (done == data.Rows() || stopping) return;
+    }
+  };
+  bool started = false;
+  auto rowsReady = [&](std::int32_t rows) {
+    if (!started) {
+      started = true;
+      if (data.Rows() == 0 || data.Cols() != n) return;
+      if ((createError = CreateOutput(output, file))) return;
+      buffer = std::make_unique<OutputBuffer>(*file);
+      worker = std::thread(work);
+    }
+    if (!worker.joinable()) return;
+    {
+      std::lock_guard<std::mutex> hold(lock);
+      ready = rows;
+    }
+    changed.notify_one();
+  };
+  Message error = inputIsText ? data.LoadCsv(input, rowsReady) : data.LoadRawDoubles(input, n);
+  if (!inputIsText && !error) {
+    rowsReady(0);
+    rowsReady(data.Rows());
+  }
+  if (error && worker.joinable()) {
+    {
+      std::lock_guard<std::mutex> hold(lock);
+      stop = true;
+    }
+    changed.notify_one();
+  }
+  if (worker.joinable()) worker.join();
+  if (error) {
+    // The output only exists because rows were being run while reading.
+    if (file) {
+      file.reset();
+      std::error_code ignored;
+      std::filesystem::remove(output, ignored);
+    }
+    return error;
+  }
   if (data.Rows() == 0) return u"The input file is empty";
   if (data.Cols() != n) return WrongWidth(data.Cols(), n);
-  std::unique_ptr<platform::File> file;
-  if ((error = CreateOutput(output, file))) return error;
+  if (createError) return createError;
+  return buffer->Flush() ? nullptr : u"Error writting file";
+}
 
+void LayerNet1::SimulateRows(Matrix& data, std::int32_t first, std::int32_t last, bool outputIsText,
+                             OutputBuffer& buffer) {
+  const std::int32_t n = ColumnCount(false);
   const std::int32_t width = complexFlag ? 2 : 1;
   const std::int32_t values = width * outputs;
   const Scaler& unscaler = style == kOutputEqualsInput ? inputScaler : outputScaler;
   const double* y = outputLayer->Output()[0];
-  OutputBuffer buffer(*file);
-  for (std::int32_t r = 0; r < data.Rows(); ++r) {
+  for (std::int32_t r = first; r < last && !buffer.Failed(); ++r) {
     double* x = data[r];
     for (std::int32_t c = 0; c < n; ++c) x[c] = inputScaler.Scale(x[c], c / width);
     Forward(data, r);
@@ -328,9 +401,7 @@ Message LayerNet1::SimulateFile(const std::filesystem::path& input, const std::f
       }
       buffer.Commit(out);
     }
-    if (buffer.Failed()) return u"Error writting file";
   }
-  return buffer.Flush() ? nullptr : u"Error writting file";
 }
 
 Message LayerNet1::ClassifyFile(const std::filesystem::path& input, const std::filesystem::path& output) {

@@ -81,6 +81,10 @@ class LayerNet1 {
   const Matrix& Confusion() const { return confusion; }
 
  protected:
+  class OutputBuffer;
+  // Scales, runs, unscales and writes rows first..last-1 of a simulation.
+  void SimulateRows(Matrix& data, std::int32_t first, std::int32_t last, bool outputIsText,
+                    OutputBuffer& buffer);
   // The parts of Create every class shares: the checks, the common fields,
   // and the finishing steps after the layers exist.
   bool BeginCreate(const networkSetup& setup, int layerCount);

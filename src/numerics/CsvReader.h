@@ -28,6 +28,8 @@ class CsvReader {
   std::size_t Fill(Matrix& matrix, std::string_view piece, bool final);
   // Whether every cell has been filled (further text is ignored).
   bool Full(const Matrix& matrix) const;
+  // Rows whose every cell has been stored by Fill so far.
+  std::int32_t RowsFilled() const { return row; }
 
  private:
   std::uint64_t lineFeeds = 0;

@@ -175,7 +175,9 @@ Message Matrix::LoadRawDoubles(const std::filesystem::path& path, std::int32_t w
 
 // ---- comma-separated text ---------------------------------------------------
 
-Message Matrix::LoadCsv(const std::filesystem::path& path) {
+Message Matrix::LoadCsv(const std::filesystem::path& path) { return LoadCsv(path, {}); }
+
+Message Matrix::LoadCsv(const std::filesystem::path& path, const std::function<void(std::int32_t)>& rowsReady) {
   std::u16string error;
   auto file = platform::Env::Current().Open(path, platform::OpenMode::Read, platform::Share::Read, error);
   if (!file) return SystemError(error);
@@ -194,6 +196,7 @@ Message Matrix::LoadCsv(const std::filesystem::path& path) {
     Free();
     return u"The file has no data";
   }
+  if (rowsReady) rowsReady(0);
   if (!file->Seek(0)) return u"Error reading file";
   std::uint64_t remaining = reader.TextLength();
   std::size_t carried = 0;
@@ -206,10 +209,12 @@ Message Matrix::LoadCsv(const std::filesystem::path& path) {
     const std::size_t available = carried + got;
     const bool final = remaining == 0;
     const std::size_t used = reader.Fill(*this, std::string_view(buffer.data(), available), final);
+    if (rowsReady) rowsReady(reader.RowsFilled());
     if (final) break;
     carried = available - used;
     std::memmove(buffer.data(), buffer.data() + used, carried);
   }
+  if (rowsReady) rowsReady(rows);
   return nullptr;
 }
 

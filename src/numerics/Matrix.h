@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string_view>
 
 #include "platform/File.h"
@@ -38,6 +39,11 @@ class Matrix {
   // Headerless row-major doubles; the caller supplies the width (>= 1).
   Message LoadRawDoubles(const std::filesystem::path& path, std::int32_t cols);
   Message LoadCsv(const std::filesystem::path& path);
+  // The same, telling `rowsReady` how far the values are final: first with 0
+  // once the matrix has its shape, then as rows fill, last with Rows(). Rows
+  // below the count it was given are no longer written, so a consumer on
+  // another thread may use them while the rest is read.
+  Message LoadCsv(const std::filesystem::path& path, const std::function<void(std::int32_t)>& rowsReady);
   // The text part of LoadCsv: text is NUL-terminated. False only when the
   // matrix cannot be sized (including when rows x cols overflow 32 bits).
   bool ParseCsv(const char* text);

@@ -84,6 +84,31 @@ TEST(FileSimulation, RefusalsAndFailures) {
   EXPECT_EQ(Text(net.SimulateFile(in, dir.File("o.csv"), true, true)), u"Error writting file");
 }
 
+TEST(FileSimulation, LargeInputsStreamThroughInPieces) {
+  TempDir dir;
+  LayerNet1 net;
+  MakeShifter(net, 1);
+  std::string input;
+  const int rows = 1200000;  // several read pieces
+  for (int r = 0; r < rows; ++r) input += r % 2 ? "1.5\n" : "-2\n";
+  const auto in = dir.Write("big.csv", input);
+  ASSERT_EQ(Text(net.SimulateFile(in, dir.File("o.csv"), true, true)), u"(done)");
+  const std::string out = TempDir::Read(dir.File("o.csv"));
+  std::string expected;
+  for (int r = 0; r < rows; ++r) {
+    expected += r % 2 ? "1.50000000000000" : "-2.00000000000000";
+    if (r + 1 < rows) expected += "\r\n";
+  }
+  EXPECT_TRUE(out == expected);
+
+  // A read that fails after the rows began to stream leaves no output behind.
+  FaultEnv env;
+  env.readBudget = input.size() + 1000;
+  FaultEnv::Scoped scoped(env);
+  EXPECT_EQ(Text(net.SimulateFile(in, dir.File("cut.csv"), true, true)), u"Error reading file");
+  EXPECT_FALSE(std::filesystem::exists(dir.File("cut.csv")));
+}
+
 TEST(FileSimulation, AutoassociativeOutputsUseTheInputScaler) {
   TempDir dir;
   LayerNet1 net;

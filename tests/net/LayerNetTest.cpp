@@ -107,7 +107,8 @@ TEST(LayerNet, EveryLayerWidthEqualsThePlainEvaluation) {
       for (int c = 0; c < inputs; ++c) set[0][c] = std::cos(3.0 * c + neurons);
       net.Forward(set, 0);
       const auto hidden = PlainLayer(*net.Hidden1(), std::vector<double>(set[0], set[0] + inputs));
-      for (int i = 0; i < neurons; ++i) EXPECT_EQ(net.Hidden1()->Output()[0][i], hidden[i]) << inputs << " " << i;
+      for (int i = 0; i < neurons; ++i)
+        EXPECT_EQ(net.Hidden1()->Output()[0][i], hidden[i]) << inputs << " " << i;
     }
   }
 }
