@@ -14,5 +14,12 @@ double LogsigTable::Inverse(double y) const {
 }
 
 void LogsigTable::Apply(double* values, int count) const {
+#if defined(__SSE2__)
+  const __m128d one = _mm_set1_pd(1.0);
+  table.ApplyPairs(
+      values, count, kBound, [this](double x) { return Squash(x); },
+      [one](__m128d y) { return _mm_sub_pd(one, y); });
+#else
   for (int i = 0; i < count; ++i) values[i] = Squash(values[i]);
+#endif
 }

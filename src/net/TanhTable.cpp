@@ -14,5 +14,12 @@ double TanhTable::Inverse(double y) const {
 }
 
 void TanhTable::Apply(double* values, int count) const {
+#if defined(__SSE2__)
+  const __m128d sign = _mm_set1_pd(-0.0);
+  table.ApplyPairs(
+      values, count, kBound, [this](double x) { return Squash(x); },
+      [sign](__m128d y) { return _mm_xor_pd(y, sign); });
+#else
   for (int i = 0; i < count; ++i) values[i] = Squash(values[i]);
+#endif
 }

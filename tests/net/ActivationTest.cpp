@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <vector>
 
 #include "net/LinearActivation.h"
 #include "net/LogsigTable.h"
@@ -56,6 +58,22 @@ TEST(Activation, NotANumberPassesThroughWithoutIndexingTheTable) {
   EXPECT_TRUE(std::isnan(values[0]));
   EXPECT_EQ(values[1], 1.0);
   EXPECT_EQ(values[2], 0.0);
+}
+
+TEST(Activation, ApplyGivesEvaluateForEveryValue) {
+  const TanhTable tanhTable;
+  const LogsigTable logsig;
+  std::vector<double> xs = {-0.0, 0.0, 5.0, -5.0, 15.0, -15.0, 5.0000001, -15.5, 1e300, -1e300};
+  for (int i = -4000; i <= 4000; ++i) xs.push_back(i * 0.00431);
+  for (const Activation* f :
+       {static_cast<const Activation*>(&tanhTable), static_cast<const Activation*>(&logsig)}) {
+    std::vector<double> ys = xs;
+    f->Apply(ys.data(), static_cast<int>(ys.size()));
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+      const double expected = f->Evaluate(xs[i]);
+      EXPECT_EQ(std::memcmp(&ys[i], &expected, sizeof expected), 0) << f->Letter() << " " << xs[i];
+    }
+  }
 }
 
 TEST(Activation, ConstantsDerivativesAndInverses) {
