@@ -150,20 +150,7 @@ int RunBuilderSet(const Arguments& args, Terminal& terminal) {
   return kExitDone;
 }
 
-int RunInfo(const Arguments& args, Terminal& terminal) {
-  if (args.Positional().size() != 1) {
-    terminal.Usage("info", "expected FILE.tsn");
-    return kExitUsage;
-  }
-  return PrintBuilderInfo(platform::PathFromUtf8(args.Positional()[0]), terminal);
-}
-
 }  // namespace
-
-bool IsBuilderDocument(const std::filesystem::path& path) {
-  char16_t message[256];
-  return BuilderDocument::Probe(path, message, 256) == 1;
-}
 
 int PrintBuilderInfo(const std::filesystem::path& path, Terminal& terminal) {
   char16_t message[256];
@@ -217,14 +204,4 @@ Command BuilderSetCommand() {
           "names and the variables above it, and its name follows the name rules.",
           {{"--var", true}, {"--col", true}, {"--cell", false}},
           RunBuilderSet};
-}
-
-Command InfoCommand() {
-  return {"info",
-          "info FILE.tsn",
-          "Describe a builder document.",
-          "Prints the shape, the build type, the variable equations that something refers\n"
-          "to and the data-set equations in their written form.",
-          {},
-          RunInfo};
 }

@@ -4,6 +4,14 @@
 const std::vector<Command>& AllCommands() {
   // clang-format off
   static const std::vector<Command> commands = {
+      NetNewCommand(),
+      InfoCommand(),
+      SimulateCommand(),
+      ClassifyCommand(),
+      AnalyzeCommand(),
+      BuildCommand(),
+      BuilderNewCommand(),
+      BuilderSetCommand(),
       FftCommand(),
       IfftCommand(),
       FilterCommand(),
@@ -12,10 +20,6 @@ const std::vector<Command>& AllCommands() {
       PredictSetCommand(),
       ReplaceCommand(),
       PruneCommand(),
-      BuilderNewCommand(),
-      BuildCommand(),
-      BuilderSetCommand(),
-      InfoCommand(),
   };
   // clang-format on
   return commands;

@@ -2,6 +2,14 @@
 #include "cli/Command.h"
 
 // The command definitions, one per source file.
+Command NetNewCommand();
+Command InfoCommand();
+Command SimulateCommand();
+Command ClassifyCommand();
+Command AnalyzeCommand();
+Command BuildCommand();
+Command BuilderNewCommand();
+Command BuilderSetCommand();
 Command FftCommand();
 Command IfftCommand();
 Command FilterCommand();
@@ -10,7 +18,3 @@ Command PostCommand();
 Command PredictSetCommand();
 Command ReplaceCommand();
 Command PruneCommand();
-Command BuilderNewCommand();
-Command BuildCommand();
-Command BuilderSetCommand();
-Command InfoCommand();

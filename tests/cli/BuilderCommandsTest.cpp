@@ -31,7 +31,8 @@ TEST(BuilderCommands, NewSetInfoAndBuild) {
   const std::string doc = Utf8(dir.File("d.tsn"));
   ASSERT_EQ(Cli({"builder-new", doc, "--rows", "3", "--cols", "2"}).status, 0);
   EXPECT_EQ(TempDir::Read(dir.File("d.tsn")).size(), 7452u);
-  EXPECT_TRUE(IsBuilderDocument(dir.File("d.tsn")));
+  char16_t probe[256];
+  EXPECT_EQ(BuilderDocument::Probe(dir.File("d.tsn"), probe, 256), 1);
   ASSERT_EQ(Cli({"builder-set", doc, "--var", "1", "x01 = ( row * 10 ) + col;"}).status, 0);
   ASSERT_EQ(Cli({"builder-set", doc, "--var", "2", "unused = 5;"}).status, 0);
   ASSERT_EQ(Cli({"builder-set", doc, "--col", "2", "col2 = ( x01 BIT 1 );"}).status, 0);
@@ -94,7 +95,8 @@ TEST(BuilderCommands, RefusalsAndMessages) {
   const CliResult notBuilder = Cli({"info", Utf8(csv)});
   EXPECT_EQ(notBuilder.status, 1);
   EXPECT_EQ(notBuilder.err, "Tessarion 3.1 does not open version 2.0 files\n");
-  EXPECT_FALSE(IsBuilderDocument(csv));
+  char16_t probe[256];
+  EXPECT_NE(BuilderDocument::Probe(csv, probe, 256), 1);
   const CliResult missing = Cli({"build", Utf8(dir.File("none.tsn")), Utf8(dir.File("o.csv"))});
   EXPECT_EQ(missing.status, 1);
   EXPECT_FALSE(missing.err.empty());

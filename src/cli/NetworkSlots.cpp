@@ -1,0 +1,20 @@
+#include "cli/NetworkSlots.h"
+
+#include "app/FileProbes.h"
+
+std::u16string NetworkSlots::Load(const std::filesystem::path& path) {
+  std::u16string message;
+  kind = FileProbes::ProbeNetworkKind(path, message);
+  if (kind < 0) return message.empty() ? u"The file does not hold a layer network" : message;
+  if (kind == 4) return {};
+  if (Message error = Slot(kind).Load(path)) {
+    kind = -1;
+    return error;
+  }
+  return {};
+}
+
+LayerNet1& NetworkSlots::Slot(int slotKind) {
+  if (slotKind == 3) return three;
+  return slotKind == 2 ? two : one;
+}

@@ -1,0 +1,123 @@
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <iterator>
+#include <memory>
+
+#include "net/Layer.h"
+#include "net/LinearActivation.h"
+#include "net/LogsigTable.h"
+#include "net/NetworkSetup.h"
+#include "net/Scaler.h"
+#include "net/TanhTable.h"
+#include "net/WeightSnapshot.h"
+#include "numerics/Matrix.h"
+#include "numerics/Vector.h"
+
+// A layer network without hidden layers, and the base of the networks with
+// one (LayerNet2) and two (LayerNet3). The object is empty (no layers, mse
+// 1e100) until Create or Load succeeds. Its virtual operations keep one
+// order across the three classes; the training side (the thread, the
+// initialisers and optimisers, which also make the class a LineFunction)
+// takes its own places in that order.
+class LayerNet1 {
+ public:
+  LayerNet1() = default;
+  LayerNet1(const LayerNet1&) = delete;
+  LayerNet1& operator=(const LayerNet1&) = delete;
+  virtual ~LayerNet1() = default;
+
+  // Builds the layers a description asks for, all weights 0; `withOutputs`
+  // also sizes each layer's output row, which Forward needs. False, leaving
+  // the object empty, when memory fails or the description is not one this
+  // class can build.
+  virtual bool Create(const networkSetup& setup, bool withOutputs);
+  virtual Message Load(const std::filesystem::path& path);
+  virtual Message Save(const std::filesystem::path& path);
+  virtual void Destroy();
+  // Runs row `row` of `set` (already scaled) through the layers.
+  virtual void Forward(const Matrix& set, std::int32_t row);
+  virtual void GetSetup(networkSetup& setup) const;
+  virtual void ZeroWeights();
+  virtual bool AllocateSnapshots(WeightSnapshot& a, WeightSnapshot& b, WeightSnapshot& c) const;
+  virtual void SaveSnapshot(WeightSnapshot& snapshot) const;
+  virtual void RestoreSnapshot(const WeightSnapshot& snapshot);
+  // Weight vectors run from the output layer towards the inputs, each layer
+  // neuron by neuron, each neuron's weights in input order with its bias last.
+  virtual std::int32_t GetWeights(Vector& weights) const;
+  // Requires: weights.Length() >= WeightCount().
+  virtual std::int32_t SetWeights(const Vector& weights);
+  virtual std::int32_t WeightCount() const;
+  virtual std::int32_t Hidden2Size() const { return 0; }
+  // Adds step x weights to the network's weights.
+  virtual void AddScaled(double step, const Vector& weights);
+
+  // The mse over a scaled set of ColumnCount(true) columns: the mean squared
+  // difference between outputs and targets, a quarter of it under a "Tanh"
+  // output layer.
+  double ComputeMse(const Matrix& set);
+  // Scales the first `columns` inputs (-1: all of them) and, for "Generic",
+  // the target columns after them, in place.
+  void ScaleTrainingSet(Matrix& set, std::int32_t columns) const;
+  std::int32_t ColumnCount(bool withTargets) const;
+  // The class of the last Forward: 1 + the index of the first largest
+  // output, or 0 when that output is below the activation's threshold.
+  std::int32_t ClassDecision() const;
+  // On File Simulation and On File Classification.
+  Message SimulateFile(const std::filesystem::path& input, const std::filesystem::path& output,
+                       bool inputIsText, bool outputIsText);
+  Message ClassifyFile(const std::filesystem::path& input, const std::filesystem::path& output);
+
+  bool HasNetwork() const { return outputLayer != nullptr; }
+  std::int32_t Inputs() const { return inputs; }
+  std::int32_t Outputs() const { return outputs; }
+  std::int32_t Style() const { return style; }
+  bool IsComplex() const { return complexFlag; }
+  double Mse() const { return mse; }
+  void SetMse(double value) { mse = value; }
+  Scaler& InputScaler() { return inputScaler; }
+  Scaler& OutputScaler() { return outputScaler; }
+  const Layer* OutputLayer() const { return outputLayer.get(); }
+  const Matrix& Confusion() const { return confusion; }
+
+ protected:
+  class OutputBuffer;
+  // Scales, runs, unscales and writes rows first..last-1 of a simulation.
+  void SimulateRows(Matrix& data, std::int32_t first, std::int32_t last, bool outputIsText,
+                    OutputBuffer& buffer);
+  // The parts of Create every class shares: the checks, the common fields,
+  // and the finishing steps after the layers exist.
+  bool BeginCreate(const networkSetup& setup, int layerCount);
+  std::unique_ptr<Layer> MakeLayer(std::int32_t neurons, std::int32_t layerInputs, std::int32_t code,
+                                   bool withOutputs);
+  bool FinishCreate(const networkSetup& setup);
+  // Reads a file of `count` weight matrices into this object.
+  Message LoadLayers(const std::filesystem::path& path, int count);
+  // The snapshot matrix that holds the weights of layer `l` from the input side.
+  Matrix& SnapshotMatrix(WeightSnapshot& snapshot, int l) const;
+  const Matrix& SnapshotMatrix(const WeightSnapshot& snapshot, int l) const;
+  const Activation* ActivationFor(std::int32_t code) const;
+  // Adds the squared output errors of a row, one value at a time, to sum.
+  void AddRowSquaredErrors(const double* row, std::int32_t cols, double& sum) const;
+  double ClassValue(std::int32_t k) const;
+  Message WrongWidth(std::int32_t found, std::int32_t needed);
+
+  std::unique_ptr<Layer> outputLayer;
+  // The owned layers from the input side (the derived classes own the
+  // hidden ones), so the file, the snapshots and the weight vectors walk
+  // them alike.
+  Layer* layers[3] = {};
+  int layerCount = 0;
+  Matrix confusion;
+  bool complexFlag = false;
+  Scaler inputScaler;
+  Scaler outputScaler;
+  double mse = 1e100;
+  std::int32_t inputs = 0;
+  std::int32_t outputs = 0;
+  char16_t message[256] = {};
+  TanhTable tanhTable;
+  LogsigTable logsigTable;
+  LinearActivation linear;
+  std::int32_t style = kGeneric;
+};

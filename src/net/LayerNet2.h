@@ -1,0 +1,19 @@
+#pragma once
+#include "net/LayerNet1.h"
+
+// A layer network with one hidden layer; the only kind that may be complex.
+class LayerNet2 : public LayerNet1 {
+ public:
+  bool Create(const networkSetup& setup, bool withOutputs) override;
+  Message Load(const std::filesystem::path& path) override;
+  void Destroy() override;
+  void Forward(const Matrix& set, std::int32_t row) override;
+  void GetSetup(networkSetup& setup) const override;
+
+  std::int32_t Hidden1Size() const { return hidden1Count; }
+  const Layer* Hidden1() const { return hidden1.get(); }
+
+ protected:
+  std::unique_ptr<Layer> hidden1;
+  std::int32_t hidden1Count = 0;
+};
