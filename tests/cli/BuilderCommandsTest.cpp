@@ -5,26 +5,10 @@
 #include "builder/BuilderDocument.h"
 #include "cli/BuilderCommands.h"
 #include "cli/Command.h"
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 namespace {
-
-struct CliResult {
-  int status;
-  std::string out, err;
-};
-
-CliResult Cli(std::vector<std::string> words) {
-  std::ostringstream out, err;
-  Terminal terminal(out, err);
-  const int status = RunCli(words, terminal);
-  return {status, out.str(), err.str()};
-}
-
-std::string Utf8(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
 
 TEST(BuilderCommands, NewSetInfoAndBuild) {
   TempDir dir;
@@ -37,7 +21,7 @@ TEST(BuilderCommands, NewSetInfoAndBuild) {
   ASSERT_EQ(Cli({"builder-set", doc, "--var", "2", "unused = 5;"}).status, 0);
   ASSERT_EQ(Cli({"builder-set", doc, "--col", "2", "col2 = ( x01 BIT 1 );"}).status, 0);
   ASSERT_EQ(Cli({"builder-set", doc, "--col", "1", "col1 = x01;"}).status, 0);
-  const CliResult info = Cli({"info", doc});
+  const CliRun info = Cli({"info", doc});
   ASSERT_EQ(info.status, 0) << info.err;
   EXPECT_EQ(info.out,
             "Builder document\nRows: 3\nCols: 2\nBuild type: By Column\n"
@@ -66,7 +50,7 @@ TEST(BuilderCommands, SetRoundTripForEveryForm) {
   };
   for (const std::string& text : texts) {
     ASSERT_EQ(Cli({"builder-set", doc, "--col", "1", text}).status, 0) << text;
-    const CliResult info = Cli({"info", doc});
+    const CliRun info = Cli({"info", doc});
     const std::size_t separator = info.out.find("_______________________\n");
     ASSERT_NE(separator, std::string::npos);
     EXPECT_EQ(info.out.substr(separator + 24, text.size() + 1), text + "\n");
@@ -83,21 +67,21 @@ TEST(BuilderCommands, RefusalsAndMessages) {
   EXPECT_EQ(Cli({"builder-set", doc, "--col", "1", "col1 = 1;"}).status, 2);
   EXPECT_EQ(Cli({"builder-set", doc, "--var", "91", "x = 1;"}).status, 2);
   EXPECT_EQ(Cli({"builder-set", doc, "--var", "1", "--cell", "x = 1;"}).status, 2);
-  const CliResult fixed = Cli({"builder-set", doc, "--cell", "col1 = 1;"});
+  const CliRun fixed = Cli({"builder-set", doc, "--cell", "col1 = 1;"});
   EXPECT_EQ(fixed.status, 1);
   EXPECT_EQ(fixed.err, "The name of this equation is fixed: cell\n");
-  const CliResult taken = Cli({"builder-set", doc, "--var", "3", "row = 1;"});
+  const CliRun taken = Cli({"builder-set", doc, "--var", "3", "row = 1;"});
   EXPECT_EQ(taken.status, 1);
   EXPECT_EQ(taken.err, "A variable with this name already exists\n");
   EXPECT_EQ(Cli({"builder-set", doc, "--cell", "cell = ( x01 + x90 );"}).status, 0);
 
   const auto csv = dir.Write("n.tsn", std::string("\x5c\0\0\0\2\0\0\0\0\0\0\0", 12) + std::string(80, 'x'));
-  const CliResult notBuilder = Cli({"info", Utf8(csv)});
+  const CliRun notBuilder = Cli({"info", Utf8(csv)});
   EXPECT_EQ(notBuilder.status, 1);
   EXPECT_EQ(notBuilder.err, "Tessarion 3.1 does not open version 2.0 files\n");
   char16_t probe[256];
   EXPECT_NE(BuilderDocument::Probe(csv, probe, 256), 1);
-  const CliResult missing = Cli({"build", Utf8(dir.File("none.tsn")), Utf8(dir.File("o.csv"))});
+  const CliRun missing = Cli({"build", Utf8(dir.File("none.tsn")), Utf8(dir.File("o.csv"))});
   EXPECT_EQ(missing.status, 1);
   EXPECT_FALSE(missing.err.empty());
 }

@@ -4,26 +4,10 @@
 
 #include "cli/Command.h"
 #include "net/LayerNet2.h"
+#include "support/CliRunner.h"
 #include "support/TempDir.h"
 
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun Cli(std::vector<std::string> words) {
-  std::ostringstream out, err;
-  Terminal terminal(out, err);
-  const int status = RunCli(words, terminal);
-  return {status, out.str(), err.str()};
-}
-
-std::string Utf8(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
 
 TEST(EngineCommands, NetNewWritesTheDescribedNetwork) {
   TempDir dir;
