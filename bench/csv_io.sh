@@ -9,21 +9,7 @@ reps="${1:-3}"
 peers="${PEERS:-$here/../shared/bench/peers}"
 work="${BENCH_DIR:-/tmp/tessarion-bench}"
 mkdir -p "$work"
-# The peers and the data generator need Debian's numpy and pandas.
-if ! dpkg-query -W -f='${Status}' python3-pandas 2>/dev/null | grep -q "install ok installed"; then
-  apt-get install -y -qq python3-numpy python3-pandas >/dev/null
-fi
-data="$work/p4_forward.csv"
-
-if [ ! -f "$data" ]; then
-  echo "generating $data" >&2
-  /usr/bin/python3 - "$data" <<'PY'
-import sys
-import numpy as np
-X = np.random.default_rng(404).uniform(-1.0, 1.0, (1_000_000, 16))
-np.savetxt(sys.argv[1], X, fmt="%.14f", delimiter=", ", newline="\r\n")
-PY
-fi
+source "$here/bench/p4_data.sh"
 
 "$here/scripts/build.sh" native >/dev/null
 echo "== tessarion"

@@ -12,18 +12,8 @@ reps="${1:-3}"
 peers="${PEERS:-$here/../shared/bench/peers}"
 work="${BENCH_DIR:-/tmp/tessarion-bench}"
 mkdir -p "$work"
-data="$work/p4_forward.csv"
+source "$here/bench/p4_data.sh"
 net="$work/net_16_32T_4L.tsn"
-
-if [ ! -f "$data" ]; then
-  echo "generating $data" >&2
-  /usr/bin/python3 - "$data" <<'PY'
-import sys
-import numpy as np
-X = np.random.default_rng(404).uniform(-1.0, 1.0, (1_000_000, 16))
-np.savetxt(sys.argv[1], X, fmt="%.14f", delimiter=", ", newline="\r\n")
-PY
-fi
 
 "$here/scripts/build.sh" native >/dev/null
 gcc -O2 -march=native -o "$work/fann_forward" "$peers/fann_forward.c" -I"$peers" -ldoublefann -lm
