@@ -21,6 +21,22 @@ constexpr std::size_t kOutputChunk = 1 << 20;
 
 }  // namespace
 
+void LayerNet1::Bind(Matrix* set, trainingProgress* record, const trainingSetup& setup) {
+  trainingSet = set;
+  progress = record;
+  boundSetup = setup;
+}
+
+void LayerNet1::SetKeepRunning(bool value) {
+  std::lock_guard<std::mutex> hold(keepRunningLock);
+  keepRunning = value;
+}
+
+bool LayerNet1::IsRunning() const {
+  std::lock_guard<std::mutex> hold(keepRunningLock);
+  return keepRunning;
+}
+
 // Output text or bytes gathered into large blocks before each write; after
 // a failed write nothing more is written.
 class LayerNet1::OutputBuffer {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <iterator>
 #include <memory>
+#include <mutex>
 
 #include "net/Layer.h"
 #include "net/LinearActivation.h"
@@ -10,6 +11,8 @@
 #include "net/NetworkSetup.h"
 #include "net/Scaler.h"
 #include "net/TanhTable.h"
+#include "net/TrainingProgress.h"
+#include "net/TrainingSetup.h"
 #include "net/WeightSnapshot.h"
 #include "numerics/Matrix.h"
 #include "numerics/Vector.h"
@@ -26,6 +29,15 @@ class LayerNet1 {
   LayerNet1(const LayerNet1&) = delete;
   LayerNet1& operator=(const LayerNet1&) = delete;
   virtual ~LayerNet1() = default;
+
+  // Gives a training run its data: the scaled training set and the progress
+  // record stay the caller's, the setup is copied so later edits do not
+  // reach a running thread.
+  void Bind(Matrix* set, trainingProgress* record, const trainingSetup& setup);
+  // The stop request: the training thread polls this flag and ends its run
+  // soon after it is cleared.
+  void SetKeepRunning(bool value);
+  bool IsRunning() const;
 
   // Builds the layers a description asks for, all weights 0; `withOutputs`
   // also sizes each layer's output row, which Forward needs. False, leaving
@@ -102,6 +114,8 @@ class LayerNet1 {
   double ClassValue(std::int32_t k) const;
   Message WrongWidth(std::int32_t found, std::int32_t needed);
 
+  mutable std::mutex keepRunningLock;
+  bool keepRunning = false;
   std::unique_ptr<Layer> outputLayer;
   // The owned layers from the input side (the derived classes own the
   // hidden ones), so the file, the snapshots and the weight vectors walk
@@ -113,6 +127,9 @@ class LayerNet1 {
   Scaler inputScaler;
   Scaler outputScaler;
   double mse = 1e100;
+  Matrix* trainingSet = nullptr;
+  trainingProgress* progress = nullptr;
+  trainingSetup boundSetup;
   std::int32_t inputs = 0;
   std::int32_t outputs = 0;
   char16_t message[256] = {};
