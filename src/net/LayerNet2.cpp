@@ -28,3 +28,7 @@ void LayerNet2::GetSetup(networkSetup& setup) const {
   setup.hidden1 = hidden1Count;
   setup.hidden1Activation = hidden1 ? hidden1->GetActivation()->Code() : 0;
 }
+
+bool LayerNet2::IsInitMethodValid() const {
+  return boundSetup.initializationMethod != kGenetic && boundSetup.initializationMethod != kRegression;
+}

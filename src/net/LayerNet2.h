@@ -9,6 +9,10 @@ class LayerNet2 : public LayerNet1 {
   void Destroy() override;
   void Forward(const Matrix& set, std::int32_t row) override;
   void GetSetup(networkSetup& setup) const override;
+  // The hidden-layer networks search their hidden weights and regress the
+  // output layer, so the pure "Genetic" and "Regression" methods are not
+  // theirs.
+  bool IsInitMethodValid() const override;
 
   std::int32_t Hidden1Size() const { return hidden1Count; }
   const Layer* Hidden1() const { return hidden1.get(); }
