@@ -13,11 +13,23 @@ class LayerNet2 : public LayerNet1 {
   // output layer, so the pure "Genetic" and "Regression" methods are not
   // theirs.
   bool IsInitMethodValid() const override;
+  // Solves the output layer for the present hidden weights, clamping every
+  // weight into [-15, 15].
+  double RegressionInitialization() override;
 
   std::int32_t Hidden1Size() const { return hidden1Count; }
   const Layer* Hidden1() const { return hidden1.get(); }
 
  protected:
+  // Runs the hidden layers over the training set into the regression's
+  // table of output-layer inputs.
+  void ForwardHiddenLayers();
+  // The output-layer regression with the work space prepared.
+  double FitOutputLayerToHidden();
+
   std::unique_ptr<Layer> hidden1;
+  // The output-layer regression's work: the last hidden layer's outputs for
+  // every training case and the decomposition.
+  OutputRegression regression;
   std::int32_t hidden1Count = 0;
 };
