@@ -16,7 +16,7 @@ class MatrixOperation {
   // Requires m >= n. Sizes A (m x n), w (n) and V (n x n) to zeros.
   Message Setup(std::int32_t m, std::int32_t n);
   // Golub-Reinsch SVD with implicit-shift QR. False only when its scratch
-  // vector cannot be allocated (nothing changed then).
+  // vectors cannot be allocated (nothing changed then).
   bool svdcmp();
   // x = V diag(1/w) U^T b, taking 1/0 as 0 (the minimum-norm solution when
   // A is rank deficient). False when a scratch vector cannot be allocated.
