@@ -332,7 +332,7 @@ double LayerNet1::SimulatedAnnealing(const annealingParameters& parameters, Weig
   progress->initializationMse.Set(1.0);
   WeightSnapshot lastAccepted;
   if (!AllocateSnapshot(lastAccepted)) {
-    PostMessage(
+    PostProgressMessage(
         u"ERROR: \r\n   No enough memory to create tmpSolution on LayerNet1::SimulatedAnnealing.\r\n");
     return kSearchNoMemory;
   }
@@ -363,7 +363,7 @@ double LayerNet1::EvolveWeights(const geneticParameters& parameters, int searche
   if (engine.Initialise(parameters.population, geneCount))
     best.reset(new (std::nothrow) std::int16_t[geneCount]);
   if (!best) {
-    PostMessage(noMemory);
+    PostProgressMessage(noMemory);
     return kSearchNoMemory;
   }
   const std::int32_t size = engine.PopulationSize();
@@ -409,7 +409,7 @@ void LayerNet1::DecodeGenes(const std::int16_t* genes, int first, int end) {
   }
 }
 
-void LayerNet1::PostMessage(const char16_t* text) { progress->SetMessage(text); }
+void LayerNet1::PostProgressMessage(const char16_t* text) { progress->SetMessage(text); }
 
 bool LayerNet1::FitOutputLayer(OutputRegression& work, const Matrix& source, double clampLimit) {
   const Activation* f = outputLayer->GetActivation();

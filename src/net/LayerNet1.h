@@ -204,7 +204,7 @@ class LayerNet1 : public LineFunction {
                        const char16_t* noMemory);
   // Decodes genes into layers 0 .. searchedEnd - 1 and returns the mse.
   double EvaluateGenes(const std::int16_t* genes, int searchedEnd, bool withRegression);
-  void PostMessage(const char16_t* text);
+  void PostProgressMessage(const char16_t* text);
   // Solves the output layer's weights for the training set: row r of
   // `source` begins with the output layer's inputs for case r, and the
   // right-hand sides are the activation's inverse of the targets.

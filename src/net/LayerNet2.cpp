@@ -104,8 +104,8 @@ double LayerNet2::Initialize(WeightSnapshot& scratch) {
 bool LayerNet2::PrepareRegression(const char16_t* tableMessage, const char16_t* decompositionMessage) {
   switch (regression.Prepare(trainingSet->Rows(), layers[layerCount - 2]->Neurons(), true)) {
     case OutputRegression::kNone: return true;
-    case OutputRegression::kNoLayerInputTable: PostMessage(tableMessage); return false;
-    case OutputRegression::kNoDecomposition: PostMessage(decompositionMessage); return false;
+    case OutputRegression::kNoLayerInputTable: PostProgressMessage(tableMessage); return false;
+    case OutputRegression::kNoDecomposition: PostProgressMessage(decompositionMessage); return false;
   }
   return false;
 }
@@ -115,7 +115,7 @@ double LayerNet2::SimulatedAnnealing(const annealingParameters& parameters, Weig
   progress->initializationMse.Set(1.0);
   WeightSnapshot lastAccepted;
   if (!AllocateSnapshot(lastAccepted)) {
-    PostMessage(
+    PostProgressMessage(
         u"ERROR: \r\n   No enough memory to create tmpSolution on LayerNet2::SimulatedAnnealing.\r\n");
     return kSearchNoMemory;
   }

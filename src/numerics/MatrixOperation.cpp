@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 #include "platform/ErrorBox.h"
 
@@ -39,23 +40,24 @@ void MatrixOperation::Release() {
 
 bool MatrixOperation::svdcmp() {
   const std::int32_t n = A.Cols();
-  Vector e;
-  if (n > 0 && !e.Resize(n)) return false;
   if (n == 0) return true;
+  Vector e;
+  Scratch scratch;
+  if (!e.Resize(n) || !scratch.columns.Resize(n) || !scratch.rotations.Allocate(n)) return false;
   if (w.Length() != n) w.Resize(n);
   if (V.Rows() != n || V.Cols() != n) V.Resize(n, n);
   double anorm = 0.0;
-  Bidiagonalise(e, anorm);
+  Bidiagonalise(e, anorm, scratch.columns);
   AccumulateRight(e);
-  AccumulateLeft();
-  Diagonalise(e, anorm);
+  AccumulateLeft(scratch.columns);
+  Diagonalise(e, anorm, scratch);
   return true;
 }
 
 // Householder reduction to upper bidiagonal form: a left reflection clears
 // column i below the diagonal, a right reflection clears row i to the right
 // of the superdiagonal. The diagonal goes to w, the superdiagonal to e.
-void MatrixOperation::Bidiagonalise(Vector& e, double& anorm) {
+void MatrixOperation::Bidiagonalise(Vector& e, double& anorm, Vector& factors) {
   const std::int32_t m = A.Rows(), n = A.Cols();
   double g = 0.0, scale = 0.0;
   for (std::int32_t i = 0; i < n; ++i) {
@@ -73,12 +75,11 @@ void MatrixOperation::Bidiagonalise(Vector& e, double& anorm) {
       g = -WithSignOf(std::sqrt(s), f);
       const double h = f * g - s;
       A[i][i] = f - g;
-      for (std::int32_t j = l; j < n; ++j) {
-        s = 0.0;
-        for (std::int32_t k = i; k < m; ++k) s += A[k][i] * A[k][j];
-        f = s / h;
-        for (std::int32_t k = i; k < m; ++k) A[k][j] += f * A[k][i];
-      }
+      // Each column's reflection needs column i and itself only, so all of
+      // them run together, row by row.
+      ColumnProducts(i, i, l, factors);
+      for (std::int32_t j = l; j < n; ++j) factors[j] = factors[j] / h;
+      AddColumnMultiples(i, i, l, factors);
       for (std::int32_t k = i; k < m; ++k) A[k][i] *= scale;
     }
     w[i] = scale * g;
@@ -95,11 +96,7 @@ void MatrixOperation::Bidiagonalise(Vector& e, double& anorm) {
         const double h = f * g - s;
         A[i][l] = f - g;
         for (std::int32_t k = l; k < n; ++k) e[k] = A[i][k] / h;
-        for (std::int32_t j = l; j < m; ++j) {
-          s = 0.0;
-          for (std::int32_t k = l; k < n; ++k) s += A[j][k] * A[i][k];
-          for (std::int32_t k = l; k < n; ++k) A[j][k] += s * e[k];
-        }
+        ReflectRows(i, e);
         for (std::int32_t k = l; k < n; ++k) A[i][k] *= scale;
       }
     }
@@ -131,8 +128,112 @@ void MatrixOperation::AccumulateRight(const Vector& e) {
   }
 }
 
+// The right reflection of row i applied to the rows below it: each row j
+// gets s_j e[k] added, s_j = the sum over k > i of A[j][k] A[i][k] in
+// column order. Four rows go together so their sums do not wait on one
+// another.
+void MatrixOperation::ReflectRows(std::int32_t i, const Vector& e) {
+  const std::int32_t m = A.Rows(), n = A.Cols(), l = i + 1;
+  const double* v = A[i];
+  const double* f = e.Data();
+  double** rows = A.RowTable();
+  std::int32_t j = l;
+  for (; j + 4 <= m; j += 4) {
+    double* r0 = rows[j];
+    double* r1 = rows[j + 1];
+    double* r2 = rows[j + 2];
+    double* r3 = rows[j + 3];
+    double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
+    for (std::int32_t k = l; k < n; ++k) {
+      s0 += r0[k] * v[k];
+      s1 += r1[k] * v[k];
+      s2 += r2[k] * v[k];
+      s3 += r3[k] * v[k];
+    }
+    for (std::int32_t k = l; k < n; ++k) {
+      r0[k] += s0 * f[k];
+      r1[k] += s1 * f[k];
+      r2[k] += s2 * f[k];
+      r3[k] += s3 * f[k];
+    }
+  }
+  for (; j < m; ++j) {
+    double* r = rows[j];
+    double s = 0.0;
+    for (std::int32_t k = l; k < n; ++k) s += r[k] * v[k];
+    for (std::int32_t k = l; k < n; ++k) r[k] += s * f[k];
+  }
+}
+
+// sums[j] = the sum over rows k = first .. m-1 of A[k][i] A[k][j], for
+// columns j = from .. n-1, each added up in row order as a column walk
+// would, but reading A row by row.
+void MatrixOperation::ColumnProducts(std::int32_t i, std::int32_t first, std::int32_t from,
+                                     Vector& sums) const {
+  const std::int32_t m = A.Rows(), n = A.Cols();
+  double* s = sums.Data();
+  for (std::int32_t j = from; j < n; ++j) s[j] = 0.0;
+  for (std::int32_t k = first; k < m; ++k) {
+    const double* row = A[k];
+    const double a = row[i];
+    for (std::int32_t j = from; j < n; ++j) s[j] += a * row[j];
+  }
+}
+
+// A[k][j] += factors[j] A[k][i] for rows k = first .. m-1 and columns
+// j = from .. n-1.
+void MatrixOperation::AddColumnMultiples(std::int32_t i, std::int32_t first, std::int32_t from,
+                                         const Vector& factors) {
+  const std::int32_t m = A.Rows(), n = A.Cols();
+  const double* f = factors.Data();
+  for (std::int32_t k = first; k < m; ++k) {
+    double* row = A[k];
+    const double a = row[i];
+    for (std::int32_t j = from; j < n; ++j) row[j] += f[j] * a;
+  }
+}
+
+bool MatrixOperation::RotationLog::Allocate(std::int32_t n) {
+  constexpr std::int32_t kMost = 1 << 16;
+  capacity =
+      static_cast<std::int32_t>(std::min<std::int64_t>(std::max<std::int64_t>(64, 4ll * n * n), kMost));
+  columns.reset(new (std::nothrow) std::int32_t[2 * capacity]);
+  count = 0;
+  return columns && c.Resize(capacity) && s.Resize(capacity);
+}
+
+void MatrixOperation::Rotate(RotationLog& log, std::int32_t p, std::int32_t q, double c, double s) {
+  if (log.count == log.capacity) ApplyRotations(log);
+  log.columns[2 * log.count] = p;
+  log.columns[2 * log.count + 1] = q;
+  log.c[log.count] = c;
+  log.s[log.count++] = s;
+}
+
+void MatrixOperation::ApplyRotations(RotationLog& log) {
+  // Rows in blocks that stay in the first-level cache; within a block the
+  // rows are independent, so one rotation runs over many rows at once.
+  constexpr std::int32_t kBlock = 32;
+  const std::int32_t m = A.Rows();
+  double** rows = A.RowTable();
+  for (std::int32_t start = 0; start < m; start += kBlock) {
+    const std::int32_t end = std::min(m, start + kBlock);
+    for (std::int32_t r = 0; r < log.count; ++r) {
+      const std::int32_t p = log.columns[2 * r], q = log.columns[2 * r + 1];
+      const double c = log.c[r], s = log.s[r];
+      for (std::int32_t jj = start; jj < end; ++jj) {
+        double* row = rows[jj];
+        const double y = row[p], z = row[q];
+        row[p] = y * c + z * s;
+        row[q] = z * c - y * s;
+      }
+    }
+  }
+  log.count = 0;
+}
+
 // Accumulates the left-hand transformations into A, which becomes U.
-void MatrixOperation::AccumulateLeft() {
+void MatrixOperation::AccumulateLeft(Vector& factors) {
   const std::int32_t m = A.Rows(), n = A.Cols();
   for (std::int32_t i = std::min(m, n) - 1; i >= 0; --i) {
     const std::int32_t l = i + 1;
@@ -140,12 +241,9 @@ void MatrixOperation::AccumulateLeft() {
     for (std::int32_t j = l; j < n; ++j) A[i][j] = 0.0;
     if (g != 0.0) {
       g = 1.0 / g;
-      for (std::int32_t j = l; j < n; ++j) {
-        double s = 0.0;
-        for (std::int32_t k = l; k < m; ++k) s += A[k][i] * A[k][j];
-        const double f = (s / A[i][i]) * g;
-        for (std::int32_t k = i; k < m; ++k) A[k][j] += f * A[k][i];
-      }
+      ColumnProducts(i, l, l, factors);
+      for (std::int32_t j = l; j < n; ++j) factors[j] = (factors[j] / A[i][i]) * g;
+      AddColumnMultiples(i, i, l, factors);
       for (std::int32_t j = i; j < m; ++j) A[j][i] *= g;
     } else {
       for (std::int32_t j = i; j < m; ++j) A[j][i] = 0.0;
@@ -154,14 +252,15 @@ void MatrixOperation::AccumulateLeft() {
   }
 }
 
-void MatrixOperation::Diagonalise(Vector& e, double anorm) {
+void MatrixOperation::Diagonalise(Vector& e, double anorm, Scratch& scratch) {
   for (std::int32_t k = A.Cols() - 1; k >= 0; --k) {
-    if (!DiagonaliseOne(k, e, anorm))
+    if (!DiagonaliseOne(k, e, anorm, scratch))
       platform::ShowErrorBox(u"no convergence in 100 svdcmp iterations", u"MatrixOperation::svdcmp");
   }
+  ApplyRotations(scratch.rotations);
 }
 
-bool MatrixOperation::DiagonaliseOne(std::int32_t k, Vector& e, double anorm) {
+bool MatrixOperation::DiagonaliseOne(std::int32_t k, Vector& e, double anorm, Scratch& scratch) {
   for (int sweep = 1; sweep <= kMaxSweeps; ++sweep) {
     // Find the split: the largest l with a negligible e[l] (e[0] is always 0)
     // or a negligible w[l - 1], in which case e[l] is cancelled first.
@@ -174,7 +273,7 @@ bool MatrixOperation::DiagonaliseOne(std::int32_t k, Vector& e, double anorm) {
         break;
       }
     }
-    if (cancel) ChaseSplit(l, k, e, anorm);
+    if (cancel) ChaseSplit(l, k, e, anorm, scratch);
     if (l == k) {
       // Converged: make the singular value non-negative.
       if (w[k] < 0.0) {
@@ -183,15 +282,13 @@ bool MatrixOperation::DiagonaliseOne(std::int32_t k, Vector& e, double anorm) {
       }
       return true;
     }
-    QrSweep(l, k, e);
+    QrSweep(l, k, e, scratch);
   }
   return false;
 }
 
 // Cancels e[l] when w[l - 1] is negligible, by Givens rotations on U.
-void MatrixOperation::ChaseSplit(std::int32_t l, std::int32_t k, Vector& e, double anorm) {
-  const std::int32_t m = A.Rows();
-  const std::int32_t nm = l - 1;
+void MatrixOperation::ChaseSplit(std::int32_t l, std::int32_t k, Vector& e, double anorm, Scratch& scratch) {
   double c = 0.0, s = 1.0;
   for (std::int32_t i = l; i <= k; ++i) {
     const double f = s * e[i];
@@ -203,17 +300,13 @@ void MatrixOperation::ChaseSplit(std::int32_t l, std::int32_t k, Vector& e, doub
     h = 1.0 / h;
     c = g * h;
     s = -f * h;
-    for (std::int32_t j = 0; j < m; ++j) {
-      const double y = A[j][nm], z = A[j][i];
-      A[j][nm] = y * c + z * s;
-      A[j][i] = z * c - y * s;
-    }
+    Rotate(scratch.rotations, l - 1, i, c, s);
   }
 }
 
 // One implicit-shift QR sweep over rows l..k, shift from the bottom 2 x 2.
-void MatrixOperation::QrSweep(std::int32_t l, std::int32_t k, Vector& e) {
-  const std::int32_t m = A.Rows(), n = A.Cols();
+void MatrixOperation::QrSweep(std::int32_t l, std::int32_t k, Vector& e, Scratch& scratch) {
+  const std::int32_t n = A.Cols();
   double x = w[l];
   const std::int32_t nm = k - 1;
   double y = w[nm], g = e[nm], h = e[k];
@@ -250,11 +343,7 @@ void MatrixOperation::QrSweep(std::int32_t l, std::int32_t k, Vector& e) {
     }
     f = c * g + s * y;
     x = c * y - s * g;
-    for (std::int32_t jj = 0; jj < m; ++jj) {
-      const double yu = A[jj][j], zu = A[jj][i];
-      A[jj][j] = yu * c + zu * s;
-      A[jj][i] = zu * c - yu * s;
-    }
+    Rotate(scratch.rotations, j, i, c, s);
   }
   e[l] = 0.0;
   e[k] = f;
