@@ -8,6 +8,8 @@ const std::vector<Command>& AllCommands() {
       InfoCommand(),
       SimulateCommand(),
       ClassifyCommand(),
+      ValidateCommand(),
+      ConfusionCommand(),
       AnalyzeCommand(),
       BuildCommand(),
       BuilderNewCommand(),

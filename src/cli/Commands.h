@@ -6,6 +6,8 @@ Command NetNewCommand();
 Command InfoCommand();
 Command SimulateCommand();
 Command ClassifyCommand();
+Command ValidateCommand();
+Command ConfusionCommand();
 Command AnalyzeCommand();
 Command BuildCommand();
 Command BuilderNewCommand();

@@ -91,6 +91,7 @@ class LayerNet1 {
   Scaler& OutputScaler() { return outputScaler; }
   const Layer* OutputLayer() const { return outputLayer.get(); }
   const Matrix& Confusion() const { return confusion; }
+  Matrix& Confusion() { return confusion; }
 
  protected:
   class OutputBuffer;
