@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "data/FeatureSelection.h"
 #include "data/FeatureSelectionForm.h"
 #include "data/FeatureSelectionResults.h"
 #include "data/ReducedSet.h"
+#include "numerics/Random.h"
 #include "platform/Text.h"
 #include "support/FaultEnv.h"
 #include "support/NetworkBuilders.h"
@@ -79,6 +83,98 @@ TEST(FeatureSelection, ResultsTitleItemsAndFile) {
   env.failCreateWith = u"Access is denied.";
   FaultEnv::Scoped scoped(env);
   EXPECT_EQ(results.Save(dir.File("r.csv")), u"Access is denied.");
+}
+
+}  // namespace
+
+namespace {
+
+// A wide generic set of 10 candidate columns (row 0 holds the column
+// numbers, so a reduced set names its own columns) and 1 target.
+Matrix WideSet() {
+  Matrix wide(4, 11);
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 11; ++c) wide[r][c] = r == 0 ? c : r * 10 + c;
+  return wide;
+}
+
+// The stand-in for a training run: the error grows with the chosen
+// columns' numbers, so {1, 2, 3} is the best subset.
+double RunError(const Matrix& reduced) { return (reduced[0][0] + reduced[0][1] + reduced[0][2] + 3) / 100.0; }
+
+TEST(FeatureSelection, SearchMakesOneRunPerIndividualOfEveryGenerationAndRestoresTheSet) {
+  Random::Restart();
+  LayerNet1 net;
+  ASSERT_TRUE(net.Create(MakeSetup(3, 0, 0, 1, 0, 0, 2), true));
+  Matrix set = WideSet();
+  EXPECT_EQ(FeatureSelection::Refusal(net, set), nullptr);
+  EXPECT_EQ(FeatureSelection::CandidateCount(net, set), 10);
+  FeatureSelectionSettings settings;
+  settings.population = 12;
+  settings.generations = 2;
+  FeatureSelection search;
+  ASSERT_TRUE(search.Begin(net, set, settings));
+  double lowest = 1e30;
+  int runs = 0;
+  for (;;) {
+    ++runs;
+    ASSERT_EQ(set.Cols(), 4);
+    EXPECT_LT(set[0][0], set[0][1]);
+    EXPECT_LT(set[0][1], set[0][2]);
+    EXPECT_EQ(set[1][3], 20.0);  // the target follows unchanged
+    const double error = RunError(set);
+    lowest = std::min(lowest, error);
+    net.SetMse(error);
+    if (search.Advance(net, set) == FeatureSelection::Next::Finished) break;
+  }
+  EXPECT_EQ(runs, 36);
+  EXPECT_EQ(search.Failure(), nullptr);
+  search.Finish(set);
+  const Matrix wide = WideSet();
+  ASSERT_EQ(set.Cols(), 11);
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 11; ++c) EXPECT_EQ(set[r][c], wide[r][c]);
+  EXPECT_EQ(search.BestError(), lowest);
+  const FeatureSelectionResults results(search.BestBits().data(), 10, search.BestError());
+  ASSERT_EQ(results.Columns().size(), 3u);
+  double fromBits = 0;
+  for (int column : results.Columns()) fromBits += column;
+  EXPECT_DOUBLE_EQ(fromBits / 100.0, lowest);
+}
+
+TEST(FeatureSelection, AnUntrainedRunEndsTheSearchWithWhatWasEvaluated) {
+  LayerNet1 net;
+  ASSERT_TRUE(net.Create(MakeSetup(3, 0, 0, 1, 0, 0, 2), true));
+  Matrix set = WideSet();
+  FeatureSelectionSettings settings;
+  settings.population = 4;
+  FeatureSelection search;
+  ASSERT_TRUE(search.Begin(net, set, settings));
+  net.SetMse(0.5);
+  ASSERT_EQ(search.Advance(net, set), FeatureSelection::Next::Train);
+  net.SetMse(1e100);
+  EXPECT_EQ(search.Advance(net, set), FeatureSelection::Next::Finished);
+  search.Finish(set);
+  EXPECT_EQ(search.BestError(), 0.5);
+  EXPECT_EQ(set.Cols(), 11);
+}
+
+TEST(FeatureSelection, Refusals) {
+  Matrix set = WideSet();
+  LayerNet1 autoassociative;
+  ASSERT_TRUE(autoassociative.Create(MakeSetup(3, 0, 0, 3, 0, 0, 2, kOutputEqualsInput), true));
+  EXPECT_EQ(std::u16string(FeatureSelection::Refusal(autoassociative, set)),
+            u"This type of network is not compatible with feature selection");
+  LayerNet1 tooWide;
+  ASSERT_TRUE(tooWide.Create(MakeSetup(10, 0, 0, 1, 0, 0, 2), true));
+  EXPECT_EQ(
+      std::u16string(FeatureSelection::Refusal(tooWide, set)),
+      u"The number of inputs in the network must be less than the number of inputs in the training set.");
+  LayerNet2 complex;
+  ASSERT_TRUE(complex.Create(MakeSetup(3, 1, 0, 1, 0, 0, 0, kGeneric, true), true));
+  EXPECT_EQ(
+      std::u16string(FeatureSelection::Refusal(complex, set)),
+      u"This version of Tessarion does not support feature selection for complex-domain neural networks.");
 }
 
 }  // namespace
