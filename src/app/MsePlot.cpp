@@ -1,6 +1,8 @@
 #include "app/MsePlot.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 MsePlot::MsePlot(std::size_t width) : ring(width) {}
 
@@ -14,7 +16,11 @@ void MsePlot::Clear() {
   for (Sample& sample : ring) sample = Sample{};
 }
 
-void MsePlot::SetRange(double goal) { bottom = std::log10(goal); }
+// A goal of 0 (what a goal field without a number stores) would put the
+// bottom at minus infinity; the smallest normal double keeps it drawable.
+void MsePlot::SetRange(double goal) {
+  bottom = std::log10(std::max(goal, std::numeric_limits<double>::min()));
+}
 
 std::vector<MsePlot::Sample> MsePlot::Samples() const { return Latest(ring.size()); }
 

@@ -6,7 +6,9 @@
 // The system's Env with a clock the test moves by hand.
 class ManualClockEnv final : public platform::Env {
  public:
-  std::uint64_t now = 0;
+  explicit ManualClockEnv(std::uint64_t start = 0) : now(start) {}
+
+  std::uint64_t now;
 
   std::unique_ptr<platform::File> Open(const std::filesystem::path& path, platform::OpenMode mode,
                                        platform::Share share, std::u16string& error) override {
