@@ -30,3 +30,8 @@ void Terminal::Usage(std::string_view command, std::string_view text) {
   }
   err.flush();
 }
+
+void Terminal::Progress(std::string_view text) {
+  err << text;
+  err.flush();
+}

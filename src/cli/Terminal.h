@@ -12,6 +12,9 @@ class Terminal {
   // A system message, one output line per line of the message (its "\r\n"
   // line ends and any trailing line end are not repeated).
   void Message(std::u16string_view text);
+  // Live progress text on standard error, written as given ("\r" rewrites
+  // the line) and flushed at once.
+  void Progress(std::string_view text);
   // A wrong command line: "tessarion-cli: TEXT" and a pointer to the help.
   void Usage(std::string_view command, std::string_view text);
 
