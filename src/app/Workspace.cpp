@@ -47,6 +47,11 @@ const char16_t* OptimizationName(std::int32_t method) {
   return method >= 0 && method <= 2 ? names[method] : u"";
 }
 
+// A path held as UTF-16 text, for the file layer.
+std::filesystem::path PathOf(const std::u16string& text) {
+  return platform::PathFromUtf8(platform::Utf16ToUtf8(text));
+}
+
 std::u16string UpperLastFour(const std::u16string& path) {
   std::u16string tail = path.size() >= 4 ? path.substr(path.size() - 4) : path;
   for (char16_t& c : tail)
@@ -251,8 +256,7 @@ void Workspace::OpenFile(const std::u16string& path) {
   const std::u16string extension = UpperLastFour(path);
   if (extension == u".TSN") {
     char16_t message[256];
-    const int verdict = FileProbes::ProbeBuilderDocument(platform::PathFromUtf8(platform::Utf16ToUtf8(path)),
-                                                         message, std::size(message));
+    const int verdict = FileProbes::ProbeBuilderDocument(PathOf(path), message, std::size(message));
     if (verdict == FileProbes::kProbeFailed) return shell.ShowError(message, path);
     if (verdict == FileProbes::kBuilderDocument) return shell.OpenBuilder(path);
     OpenNetworkFile(path);
@@ -266,7 +270,7 @@ void Workspace::OpenFile(const std::u16string& path) {
 }
 
 void Workspace::OpenNetworkFile(const std::u16string& path) {
-  const std::filesystem::path file = platform::PathFromUtf8(platform::Utf16ToUtf8(path));
+  const std::filesystem::path file = PathOf(path);
   ClearNetworks();
   DiscardTrainingSet();
   std::u16string message;
@@ -298,8 +302,7 @@ void Workspace::FailNetworkOpen(const std::u16string& path, const std::u16string
 
 void Workspace::ExploreCsv(const std::u16string& path) {
   Matrix data;
-  if (Message error = data.LoadCsv(platform::PathFromUtf8(platform::Utf16ToUtf8(path))))
-    return shell.ShowError(error, path);
+  if (Message error = data.LoadCsv(PathOf(path))) return shell.ShowError(error, path);
   const bool complex = shell.AskYesNo(u"Is the data file complex?", kCaption);
   shell.ShowDataView(data, complex);
 }
@@ -333,8 +336,7 @@ void Workspace::SaveNetwork() {
   if (!path) return;
   WaitCursor wait(shell);
   if (LayerNet1* network = CurrentNetwork()) {
-    if (Message error = network->Save(platform::PathFromUtf8(platform::Utf16ToUtf8(*path))))
-      return shell.ShowError(error, kCaption);
+    if (Message error = network->Save(PathOf(*path))) return shell.ShowError(error, kCaption);
   }
   SetTitleFromPath(*path);
 }
@@ -343,8 +345,7 @@ void Workspace::SaveReport() {
   const auto path = shell.ChooseFileToSave({u"Web files (*.htm)", u"*.htm", u"htm", u"Save report"});
   if (!path) return;
   WaitCursor wait(shell);
-  const std::u16string error =
-      Report::Write(platform::PathFromUtf8(platform::Utf16ToUtf8(*path)), dashboard, NetworkFileName());
+  const std::u16string error = Report::Write(PathOf(*path), dashboard, NetworkFileName());
   if (!error.empty()) shell.ShowError(error, u"Saving report Tessarion");
 }
 
@@ -433,8 +434,7 @@ bool Workspace::LoadTrainingSet(bool showView) {
   const LayerNet1& network = CurrentNetwork() ? *CurrentNetwork() : one;
   bool featureSelection = false;
   Matrix loaded;
-  if (Message error = ::LoadTrainingSet(platform::PathFromUtf8(platform::Utf16ToUtf8(*path)), network,
-                                        options, loaded, featureSelection)) {
+  if (Message error = ::LoadTrainingSet(PathOf(*path), network, options, loaded, featureSelection)) {
     shell.ShowError(error, kCaption);
     return false;
   }
@@ -475,14 +475,14 @@ void Workspace::SetRefreshInterval(std::uint32_t periodMs) {
 
 bool Workspace::PrepareProgressFile() {
   if (trainingSettings.progressFile.empty()) return true;
-  const std::string name = platform::Utf16ToUtf8(trainingSettings.progressFile);
-  if (monitor.File().Create(platform::PathFromUtf8(name))) return true;
+  if (monitor.File().Create(PathOf(trainingSettings.progressFile))) return true;
   shell.ShowError(u"Unable to write training progress file", kCaption);
   return false;
 }
 
 void Workspace::StartTraining() {
   if (networkKind == 4) return shell.ShowInformation(u"A Kohonen network cannot be trained", kCaption);
+  if (!CurrentNetwork()) return;
   if (Message error = CheckNetworkFitsSet(setup, trainingSet)) return shell.ShowError(error, kCaption);
   if (!PrepareProgressFile()) return;
   featureSelectionRunning = loocvRunning = false;
