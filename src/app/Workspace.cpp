@@ -407,7 +407,10 @@ void Workspace::EditScaling(bool inputs) {
 
 void Workspace::EditTrainingSetup() {
   TrainingSetupForm form(trainingSettings, networkKind);
-  if (!shell.EditTrainingSetup(form)) return;
+  if (shell.EditTrainingSetup(form)) ApplyTrainingSetup();
+}
+
+void Workspace::ApplyTrainingSetup() {
   if (trainingSettings.initializationMethod == kRegression) trainingSettings.initializationAttempts = 1;
   BindAll();
   RefreshSetupPanels();

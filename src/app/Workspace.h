@@ -53,6 +53,9 @@ class Workspace {
   void StartTraining();
   void StopTraining();
   void EditTrainingSetup();
+  // What follows a confirmed Training Setup: "Regression" makes one attempt,
+  // the networks take a copy of the record, the panels show it.
+  void ApplyTrainingSetup();
   // The load command: dialog, file chooser, load, checks. With `showView`
   // the training-set view opens on the new set.
   bool LoadTrainingSet(bool showView);
