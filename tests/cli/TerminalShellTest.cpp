@@ -22,8 +22,8 @@ TEST(TerminalShell, AnswersWithoutAskingAndPrintsMessages) {
   EXPECT_EQ(request.rounding, 3);
 
   trainingSetup record;
+  record.epochs = 0;
   TrainingSetupForm form(record, 2);
-  form.epochsText = u"0";
   EXPECT_FALSE(shell.EditTrainingSetup(form));
   shell.ShowError(u"ERROR: \r\nsecond line\r\n", u"Tessarion - Error");
   EXPECT_EQ(err.str(), "The number of epochs is invalid\nERROR: \nsecond line\n");
