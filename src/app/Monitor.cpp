@@ -243,18 +243,19 @@ void Monitor::AppendProgressLine(double mse) {
 
 void Monitor::EndPlainRun() {
   StopTimer();
+  workspace.CurrentNetwork()->Join();
   workspace.LeaveBusy();
   Dashboard& dashboard = workspace.GetDashboard();
   dashboard.SetBar(Bar::kInitialization, 100);
   dashboard.SetBar(Bar::kOptimization, 100);
-  // The thread publishes its final mse just before it stops; read it again
-  // now that nothing can change it.
+  // The thread may publish its final mse after this tick read it; read it
+  // again now that nothing can change it.
   values.lastMse = workspace.Progress().mse.Get();
   const bool met = !(workspace.TrainingSetup().goal < values.lastMse);
   const Colour colour = met ? kGreen : kRed;
   dashboard.SetValue(Panel::kTrainingInfo, kMetGoalRow, met ? u"YES!!!" : u"NO!!!");
   dashboard.SetLabel(Label::kStatus, met ? u"Training Successful!" : u"Training Over!", colour);
-  dashboard.SetLabelColour(Label::kMse, colour);
+  dashboard.SetLabel(Label::kMse, platform::Format("mse: %g", values.lastMse), colour);
   dashboard.SetValue(Panel::kOptimizationProgress, kOptTimeRow, u"Done!");
   const double final = std::log10(values.lastMse);
   for (int i = 0; i < kEndSamples; ++i) workspace.Plot().Append({final, final, final});

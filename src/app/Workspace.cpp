@@ -498,7 +498,10 @@ void Workspace::StartTraining() {
   dashboard.SetLabel(Label::kStatus, u"Running...", kGreen);
   monitor.PrepareRun();
   startTick = static_cast<std::uint32_t>(platform::Env::Current().Ticks());
-  CurrentNetwork()->Bind(&trainingSet, &progress, trainingSettings);
+  LayerNet1& network = *CurrentNetwork();
+  network.Bind(&trainingSet, &progress, trainingSettings);
+  // A thread that cannot start leaves the flag down; the next tick ends the run.
+  if (!network.Start()) shell.ShowError(u"The training thread cannot be started", kCaption);
 }
 
 void Workspace::StopTraining() {

@@ -13,7 +13,10 @@ constexpr int kOptTimeRow = 2;
 
 bool TerminalShell::AskYesNo(const std::u16string&, const std::u16string&) { return false; }
 
-void TerminalShell::ShowError(const std::u16string& text, const std::u16string&) { terminal.Message(text); }
+void TerminalShell::ShowError(const std::u16string& text, const std::u16string&) {
+  ++errorsShown;
+  terminal.Message(text);
+}
 
 void TerminalShell::ShowInformation(const std::u16string& text, const std::u16string&) {
   terminal.Message(text);
@@ -69,16 +72,10 @@ std::string TerminalShell::ProgressLine() const {
 }
 
 void TerminalShell::ShowProgressLine() {
-  if (!live) return;
-  std::string line = ProgressLine();
-  const std::size_t width = line.size();
-  if (width < shownWidth) line.append(shownWidth - width, ' ');
-  shownWidth = width;
-  terminal.Progress("\r" + line);
+  if (live) terminal.Progress(ProgressLine());
 }
 
 void TerminalShell::StopTimer() {
   timerPeriod = 0;
-  if (live && shownWidth > 0) terminal.Progress("\n");
-  shownWidth = 0;
+  if (live) terminal.EndProgress();
 }

@@ -23,6 +23,8 @@ class TerminalShell : public Shell {
   // Digits to round a loaded training set to; 0 for none.
   std::int32_t rounding = 0;
 
+  // How many error messages have been shown so far.
+  int ErrorsShown() const { return errorsShown; }
   bool TimerActive() const { return timerPeriod != 0; }
   std::uint32_t TimerPeriod() const { return timerPeriod; }
   // Rewrites the progress line from what the monitor showed last.
@@ -61,10 +63,10 @@ class TerminalShell : public Shell {
   Terminal& terminal;
   bool live;
   std::uint32_t timerPeriod = 0;
+  int errorsShown = 0;
   int initPercent = 0;
   int optPercent = 0;
   std::u16string mse;
   std::u16string initTimeLeft;
   std::u16string optTimeLeft;
-  std::size_t shownWidth = 0;
 };

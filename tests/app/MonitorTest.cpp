@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <thread>
 
 #include "app/CommandTable.h"
 #include "app/Workspace.h"
@@ -262,6 +263,39 @@ TEST(MsePlot, KeepsItsWidthScrollsAndClears) {
   const bool lastHadLine = wide.HasGridLine(24);
   wide.Append({});
   EXPECT_EQ(wide.HasGridLine(23), lastHadLine);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Monitor, ARealRunStartedFromTheToolbarEndsInItsVerdict) {
+  PlayedRun r;
+  r.workspace.TrainingSetup().progressFile = platform::Utf8ToUtf16(r.dir.File("progress.csv").string());
+  r.workspace.TrainingSetup().goal = 0.5;
+  r.workspace.TrainingSetup().initializationMethod = kAnnealRegress;
+  r.workspace.TrainingSetup().initializationAttempts = 1;
+  r.workspace.TrainingSetup().annealing.temperatures = 2;
+  r.workspace.TrainingSetup().annealing.iterations = 5;
+  r.workspace.ApplyTrainingSetup();
+  ASSERT_TRUE(r.workspace.Execute(kCmdStart));
+  EXPECT_EQ(r.workspace.StartTick(), 5000u);
+  EXPECT_TRUE(r.workspace.IsBusy());
+  int ticks = 0;
+  while (r.shell.TimerRunning() && ticks < 1000) {
+    while (r.workspace.CurrentNetwork()->IsRunning()) std::this_thread::yield();
+    r.Tick();
+    ++ticks;
+  }
+  EXPECT_EQ(ticks, 1);
+  EXPECT_FALSE(r.workspace.IsBusy());
+  EXPECT_EQ(r.Label(Label::kStatus), "Training Successful!");
+  EXPECT_EQ(r.Value(Panel::kTrainingInfo, 1), u"YES!!!");
+  EXPECT_EQ(r.Value(Panel::kTrainingInfo, 3), u"1 out of 1");
+  EXPECT_EQ(r.Label(Label::kMse), U8(platform::Format("mse: %g", r.workspace.CurrentNetwork()->Mse())));
+  EXPECT_EQ(TempDir::Read(r.dir.File("progress.csv")),
+            Utf16Le(U8(platform::Format("1.000000, %g\r\n", r.workspace.GetMonitor().Values().lastMse))));
+  EXPECT_TRUE(r.shell.Enabled(kCmdStart));
 }
 
 }  // namespace
