@@ -4,6 +4,7 @@
 #include <iterator>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 #include "net/Layer.h"
 #include "net/LinearActivation.h"
@@ -15,6 +16,8 @@
 #include "net/TrainingProgress.h"
 #include "net/TrainingSetup.h"
 #include "net/WeightSnapshot.h"
+#include "numerics/FindMinimumD.h"
+#include "numerics/LineFunction.h"
 #include "numerics/Matrix.h"
 #include "numerics/Vector.h"
 
@@ -24,12 +27,13 @@
 // order across the three classes; the training side (the thread, the
 // initialisers and optimisers, which also make the class a LineFunction)
 // takes its own places in that order.
-class LayerNet1 {
+class LayerNet1 : public LineFunction {
  public:
   LayerNet1() = default;
   LayerNet1(const LayerNet1&) = delete;
   LayerNet1& operator=(const LayerNet1&) = delete;
-  virtual ~LayerNet1() = default;
+  // Waits for a training thread that is still running.
+  ~LayerNet1() override;
 
   // Gives a training run its data: the scaled training set and the progress
   // record stay the caller's, the setup is copied so later edits do not
@@ -39,6 +43,15 @@ class LayerNet1 {
   // soon after it is cleared.
   void SetKeepRunning(bool value);
   bool IsRunning() const;
+  // Sets keep-running and starts ThreadFunc on a thread of its own; false
+  // when the thread cannot be created, one still exists, or nothing is
+  // bound.
+  bool Start();
+  // Waits for the training thread, then clears keep-running.
+  void Join();
+  // One training run: initialisation attempts and optimisation for the
+  // bound setup's cycles, ending with the best weights seen.
+  virtual void ThreadFunc();
 
   // Builds the layers a description asks for, all weights 0; `withOutputs`
   // also sizes each layer's output row, which Forward needs. False, leaving
@@ -65,6 +78,34 @@ class LayerNet1 {
   // Adds step x weights to the network's weights.
   virtual void AddScaled(double step, const Vector& weights);
 
+  // Whether the bound initialisation method suits this class, and whether
+  // the bound set has the rows a regression needs.
+  virtual bool IsInitMethodValid() const;
+  virtual bool HasRowsForRegression() const;
+  // The gradient of the mse over the bound training set with respect to
+  // every weight (weight-vector order); returns that mse.
+  virtual double Gradient(Vector& gradient);
+  // Sizes the work space Gradient uses; false when memory fails.
+  virtual bool PrepareOptimisation();
+  virtual void ReleaseOptimisation();
+  // The line interface: the mse and its slope at p + t d, where p and d
+  // are the running optimiser's point and direction.
+  double ValueAt(double t) override;
+  double SlopeAt(double t) override;
+  // The optimisers, on the bound set and setup; each returns the final mse
+  // or -200.0 when its memory cannot be had.
+  double ConjugateGradient();
+  double LevenbergMarquardt();
+  double VariableMetric();
+  // One Levenberg-Marquardt error pass: alpha (n x n, symmetric) and beta
+  // (n) from every row's output derivatives; returns the mse, or 1e100 when
+  // a stop request cut the pass short.
+  double ErrorAndDerivatives(Matrix& alpha, Vector& beta);
+  // The row pass for one output of the last Forward (whose input row is
+  // lmRow): adds D D^T to alpha's lower triangle and (target - y) D to
+  // beta, where D holds the output's derivatives by every weight; returns
+  // the squared error.
+  virtual double AccumulateRow(std::int32_t output, double target, Matrix& alpha, Vector& beta);
   // Initialisation. Each returns the mse of the weights it leaves in the
   // network (also stored as its mse), or a negative value when memory runs
   // out. Regression here solves every weight by least squares through the
@@ -172,6 +213,26 @@ class LayerNet1 {
   double ClassValue(std::int32_t k) const;
   Message WrongWidth(std::int32_t found, std::int32_t needed);
 
+  // Training helpers.
+  bool StopRequested() const { return !IsRunning(); }
+  // The targets of a set row for the outputs: into `buffer` for
+  // "Classifier", else a pointer into the row.
+  const double* RowTargets(const double* row, std::int32_t cols, double* buffer) const;
+  // Where layer l (from the input side) starts in a weight vector.
+  std::int32_t WeightOffset(int l) const;
+  // The weights at p + t d of the running line search.
+  void MoveAlongLine(double t);
+  bool TanhOutput() const;
+  // Sizes the gradient and row-pass work space unless it fits already.
+  bool SizeOptimisationSpace();
+  void PublishOptimisation(double value, std::int32_t epoch);
+  void PublishOptimisationMse(double value);
+  // Ends a run that failed: the message, the network's mse, phase 0 and
+  // keep-running cleared.
+  void EndRun(const char16_t* text, double finalMse);
+  double RunOptimiser();
+  void PublishEpoch(std::int32_t epoch);
+
   mutable std::mutex keepRunningLock;
   bool keepRunning = false;
   std::unique_ptr<Layer> outputLayer;
@@ -195,4 +256,17 @@ class LayerNet1 {
   LogsigTable logsigTable;
   LinearActivation linear;
   std::int32_t style = kGeneric;
+
+  // The running line search's point and direction (owned by the optimiser).
+  std::thread trainingThread;
+  Vector* linePoint = nullptr;
+  Vector* lineDirection = nullptr;
+  // Gradient and row-pass work space: one delta per neuron of each layer
+  // (from the input side), the targets of one row, the derivative vector D
+  // of the row pass and the input row it belongs to.
+  Vector layerDelta[3];
+  Vector rowTargets;
+  Vector rowDerivatives;
+  Vector lineGradient;
+  const double* lmRow = nullptr;
 };

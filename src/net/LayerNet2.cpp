@@ -40,6 +40,10 @@ void LayerNet2::GetSetup(networkSetup& setup) const {
   setup.hidden1Activation = hidden1 ? hidden1->GetActivation()->Code() : 0;
 }
 
+bool LayerNet2::IsInitMethodValid() const {
+  return boundSetup.initializationMethod != kGenetic && boundSetup.initializationMethod != kRegression;
+}
+
 double LayerNet2::RegressionInitialization() {
   const std::int32_t cases = trainingSet->Rows();
   const std::int32_t width = layers[layerCount - 2]->Neurons();

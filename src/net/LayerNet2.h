@@ -4,11 +4,18 @@
 // A layer network with one hidden layer; the only kind that may be complex.
 class LayerNet2 : public LayerNet1 {
  public:
+  // The training thread runs this class's operations: it must end before
+  // the members go.
+  ~LayerNet2() override { Join(); }
   bool Create(const networkSetup& setup, bool withOutputs) override;
   Message Load(const std::filesystem::path& path) override;
   void Destroy() override;
   void Forward(const Matrix& set, std::int32_t row) override;
   void GetSetup(networkSetup& setup) const override;
+  // The hidden-layer networks search their hidden weights and regress the
+  // output layer, so the pure "Genetic" and "Regression" methods are not
+  // theirs.
+  bool IsInitMethodValid() const override;
   // Solves the output layer for the present hidden weights, clamping every
   // weight into [-15, 15].
   double RegressionInitialization() override;
