@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/Workspace.h"
+#include "data/Confusion.h"
 #include "data/TrainingSetLayout.h"
 #include "platform/Env.h"
 #include "platform/Text.h"
@@ -71,10 +72,7 @@ void Monitor::PrepareRun() {
   workspace.EnterBusy();
   values.lastMse = 1e10;
   values.elapsedInit = values.elapsedOpt = 0;
-  const trainingSetup& setup = workspace.TrainingSetup();
-  const bool annealing =
-      setup.initializationMethod == kAnnealing || setup.initializationMethod == kAnnealRegress;
-  workspace.Progress().Reset(annealing ? setup.annealing.startTemperature : 0.0);
+  ResetProgress();
 }
 
 void Monitor::OnTick() {
@@ -96,7 +94,36 @@ void Monitor::OnTick() {
   const bool running = workspace.CurrentNetwork()->IsRunning();
   ShowTitle(m, running);
   AppendProgressLine(m);
-  if (!running) EndPlainRun();
+  if (running) return;
+  if (workspace.FeatureSelectionRunning())
+    workspace.Evaluation().AdvanceFeatureSelection();
+  else if (workspace.LoocvRunning())
+    workspace.Evaluation().AdvanceLoocv();
+  else
+    EndPlainRun();
+}
+
+void Monitor::ResetProgress() {
+  const trainingSetup& setup = workspace.TrainingSetup();
+  const bool annealing =
+      setup.initializationMethod == kAnnealing || setup.initializationMethod == kAnnealRegress;
+  workspace.Progress().Reset(annealing ? setup.annealing.startTemperature : 0.0);
+}
+
+void Monitor::PrepareNextRun() {
+  const MonitorValues kept = values;
+  values = MonitorValues{};
+  values.elapsedFs = kept.elapsedFs;
+  values.elapsedLoocv = kept.elapsedLoocv;
+  values.lastMse = 1e10;
+  workspace.Plot().Clear();
+  workspace.GetShell().PlotChanged();
+  ResetProgress();
+}
+
+void Monitor::EndSequence() {
+  StopTimer();
+  workspace.LeaveBusy();
 }
 
 void Monitor::CountElapsed() {
@@ -227,6 +254,8 @@ void Monitor::ShowTitle(double mse, bool running) {
   std::u16string title;
   if (workspace.FeatureSelectionRunning())
     title = platform::Format("Tessarion - MSE: %g (Feature Selection)", mse);
+  else if (workspace.LoocvRunning())
+    title = platform::Format("Tessarion - No. Errors: %d (LOOCV)", workspace.Evaluation().Loocv().Errors());
   else
     title = platform::Format("Tessarion - MSE: %g", mse);
   Dashboard& dashboard = workspace.GetDashboard();
@@ -261,5 +290,7 @@ void Monitor::EndPlainRun() {
   for (int i = 0; i < kEndSamples; ++i) workspace.Plot().Append({final, final, final});
   workspace.GetShell().PlotChanged();
   progressFile.Close();
+  if (workspace.NetworkSetup().style == kClassifier)
+    ComputeConfusion(*workspace.CurrentNetwork(), workspace.TrainingSet());
   workspace.SetTitleFromPath(std::nullopt);
 }

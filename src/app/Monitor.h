@@ -35,6 +35,11 @@ class Monitor {
 
   // Resets everything before a run and enters the busy state.
   void PrepareRun();
+  // Before each further run of a sequence: fresh values and curves, the
+  // sequence's elapsed time kept.
+  void PrepareNextRun();
+  // The last run of a sequence has ended: no timer, no busy state.
+  void EndSequence();
   void OnTick();
   bool TimerRunning() const { return timerRunning; }
   // A new period takes effect at once when a run is being watched.
@@ -50,6 +55,8 @@ class Monitor {
  private:
   void StartTimer();
   void StopTimer();
+  // The progress record as a run starts from.
+  void ResetProgress();
   void CountElapsed();
   void ShowCycles();
   void ShowPhase();

@@ -6,8 +6,11 @@
 #include "net/NetworkSetup.h"
 #include "numerics/Matrix.h"
 
+class FeatureSelectionForm;
+class FeatureSelectionResults;
 class Scaler;
 class TrainingSetupForm;
+struct ValidationResult;
 
 // A colour of the status and mse labels, (red, green, blue).
 struct Colour {
@@ -81,6 +84,11 @@ class Shell {
   virtual void ShowDataView(const Matrix& data, bool complex) = 0;
   virtual void ShowTrainingSet(const Matrix& set, const networkSetup& network) = 0;
   virtual void OpenBuilder(const std::u16string& path) = 0;
+  virtual void ShowValidation(const ValidationResult& result) = 0;
+  // The confusion-matrix view of a classifier, titled with its structure.
+  virtual void ShowConfusion(const Matrix& confusion, const std::u16string& structure) = 0;
+  virtual bool EditFeatureSelection(FeatureSelectionForm& form) = 0;
+  virtual void ShowFeatureSelectionResults(const FeatureSelectionResults& results) = 0;
 
   virtual void SetWaitCursor(bool on) = 0;
   virtual void SetLabel(Label label, const std::u16string& text, Colour colour) = 0;
@@ -96,4 +104,7 @@ class Shell {
   virtual void StopTimer() = 0;
   // Gives the keyboard focus back to the main window.
   virtual void FocusMainWindow() = 0;
+  // Called on the training thread when a run has ended, so the shell can
+  // tick the monitor at once; nothing else may be done from that thread.
+  virtual void TrainingThreadEnded() {}
 };

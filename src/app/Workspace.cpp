@@ -86,7 +86,8 @@ Workspace::Workspace(Shell& shell, std::size_t plotWidth)
       startTick(static_cast<std::uint32_t>(platform::Env::Current().Ticks())),
       dashboard(shell),
       plot(plotWidth),
-      monitor(*this) {
+      monitor(*this),
+      evaluation(*this) {
   setup.SetFileIdentity();
   BindAll();
 }
@@ -119,6 +120,12 @@ bool Workspace::Execute(std::int32_t id) {
     case kCmdDeleteTrainingSet: DeleteTrainingSet(); return true;
     case kCmdCsvExplorer: ExploreCsvFile(); return true;
     case kCmdMemoryInformation: ShowMemoryInformation(); return true;
+    case kCmdValidate: evaluation.ValidateTrainingSet(); return true;
+    case kCmdComputeConfusion: evaluation.ComputeConfusionCommand(); return true;
+    case kCmdConfusionView: evaluation.ShowConfusionView(); return true;
+    case kCmdLoocv: evaluation.StartLoocv(); return true;
+    case kCmdFeatureSelection: evaluation.StartFeatureSelection(); return true;
+    case kCmdFeatureSelectionResults: evaluation.ShowFeatureSelectionResults(); return true;
     default: break;
   }
   for (const auto& entry : CommandTable::RefreshIntervals()) {
@@ -239,8 +246,10 @@ void Workspace::RefreshSetupPanels() {
   dashboard.SetValue(Panel::kTrainingInfo, kCyclesRow, platform::Format("%d", trainingSettings.cycles));
   dashboard.SetValue(Panel::kOptimizationSetup, 0, OptimizationName(trainingSettings.optimizationMethod));
   dashboard.SetValue(Panel::kOptimizationSetup, 1, platform::Format("%d", trainingSettings.epochs));
-  dashboard.SetValue(Panel::kFeatureSelectionSetup, 0, platform::Format("%d", featureSelectionPopulation));
-  dashboard.SetValue(Panel::kFeatureSelectionSetup, 1, platform::Format("%d", featureSelectionGenerations));
+  dashboard.SetValue(Panel::kFeatureSelectionSetup, 0,
+                     platform::Format("%d", evaluation.Settings().population));
+  dashboard.SetValue(Panel::kFeatureSelectionSetup, 1,
+                     platform::Format("%d", evaluation.Settings().generations));
   plot.SetRange(trainingSettings.goal);
   shell.PlotChanged();
 }
@@ -488,7 +497,6 @@ void Workspace::StartTraining() {
   if (!CurrentNetwork()) return;
   if (Message error = CheckNetworkFitsSet(setup, trainingSet)) return shell.ShowError(error, kCaption);
   if (!PrepareProgressFile()) return;
-  featureSelectionRunning = loocvRunning = false;
   dashboard.SetBar(Bar::kFsLoocv, 0);
   dashboard.SetValue(Panel::kFsLoocvProgress, 0, u"1");
   dashboard.SetValue(Panel::kFsLoocvProgress, 1, u"0");
@@ -498,15 +506,26 @@ void Workspace::StartTraining() {
   dashboard.SetLabel(Label::kStatus, u"Running...", kGreen);
   monitor.PrepareRun();
   startTick = static_cast<std::uint32_t>(platform::Env::Current().Ticks());
+  StartRun();
+}
+
+void Workspace::StartRun() {
   LayerNet1& network = *CurrentNetwork();
   network.Bind(&trainingSet, &progress, trainingSettings);
+  network.SetFinishedNotice([this] { shell.TrainingThreadEnded(); });
   // A thread that cannot start leaves the flag down; the next tick ends the run.
   if (!network.Start()) shell.ShowError(u"The training thread cannot be started", kCaption);
 }
 
+void Workspace::RefreshAfterSequence() {
+  ShowTrainingSetSize();
+  dashboard.SetBar(Bar::kInitialization, 0);
+  dashboard.SetBar(Bar::kOptimization, 0);
+  SetTitleFromPath(std::nullopt);
+}
+
 void Workspace::StopTraining() {
   dashboard.SetTitle(u"Please wait, trying to stop ...");
-  if (featureSelectionRunning) featureSelectionContinue = false;
-  if (loocvRunning) loocvContinue = false;
+  evaluation.Cancel();
   for (int kind = 1; kind <= 3; ++kind) Slot(kind).SetKeepRunning(false);
 }

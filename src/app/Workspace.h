@@ -4,6 +4,7 @@
 
 #include "app/CommandStates.h"
 #include "app/Dashboard.h"
+#include "app/EvaluationCommands.h"
 #include "app/Monitor.h"
 #include "app/MsePlot.h"
 #include "app/Shell.h"
@@ -78,8 +79,17 @@ class Workspace {
   std::uint32_t RefreshIntervalMs() const { return refreshIntervalMs; }
   std::uint32_t StartTick() const { return startTick; }
   const std::u16string& NetworkFileName() const { return windowTitle.NetworkFileName(); }
-  bool FeatureSelectionRunning() const { return featureSelectionRunning; }
-  bool LoocvRunning() const { return loocvRunning; }
+  bool FeatureSelectionRunning() const { return evaluation.FeatureSelectionRunning(); }
+  bool LoocvRunning() const { return evaluation.LoocvRunning(); }
+  EvaluationCommands& Evaluation() { return evaluation; }
+  // The training set itself, which the runs of a sequence replace.
+  Matrix& WorkingTrainingSet() { return trainingSet; }
+  // Binds the current network to the training set, the progress record and
+  // the setup, and starts its training thread.
+  void StartRun();
+  // After a sequence has put the full training set back.
+  void RefreshAfterSequence();
+  void DiscardTrainingSet();
   bool IsBusy() const { return commands.IsBusy(); }
   bool IsEnabled(std::int32_t id) const { return commands.IsEnabled(id); }
 
@@ -105,7 +115,6 @@ class Workspace {
   class WaitCursor;
 
   void ClearNetworks();
-  void DiscardTrainingSet();
   void ShowTrainingSetSize();
   void BindAll();
   bool CreateNetwork(const Scaler* inputScaler, const Scaler* outputScaler);
@@ -130,16 +139,9 @@ class Workspace {
   std::uint32_t refreshIntervalMs = 1000;
   std::uint32_t startTick;
   WindowTitle windowTitle;
-  bool featureSelectionRunning = false;
-  bool featureSelectionContinue = false;
-  bool loocvRunning = false;
-  bool loocvContinue = false;
-  // The feature-selection settings the setup panel shows; the population is
-  // 0 until a feature-selection run has set it.
-  std::int32_t featureSelectionPopulation = 0;
-  std::int32_t featureSelectionGenerations = 20;
   CommandStates commands;
   Dashboard dashboard;
   MsePlot plot;
   Monitor monitor;
+  EvaluationCommands evaluation;
 };

@@ -11,6 +11,8 @@ const std::vector<Command>& AllCommands() {
       ClassifyCommand(),
       ValidateCommand(),
       ConfusionCommand(),
+      LoocvCommand(),
+      SelectFeaturesCommand(),
       AnalyzeCommand(),
       BuildCommand(),
       BuilderNewCommand(),

@@ -9,6 +9,8 @@ Command SimulateCommand();
 Command ClassifyCommand();
 Command ValidateCommand();
 Command ConfusionCommand();
+Command LoocvCommand();
+Command SelectFeaturesCommand();
 Command AnalyzeCommand();
 Command BuildCommand();
 Command BuilderNewCommand();

@@ -1,5 +1,7 @@
 #include "cli/TerminalShell.h"
 
+#include <chrono>
+
 #include "app/TrainingSetupForm.h"
 #include "platform/Text.h"
 
@@ -11,15 +13,16 @@ constexpr int kOptTimeRow = 2;
 
 }  // namespace
 
-bool TerminalShell::AskYesNo(const std::u16string&, const std::u16string&) { return false; }
+bool TerminalShell::AskYesNo(const std::u16string&, const std::u16string&) { return answer; }
 
 void TerminalShell::ShowError(const std::u16string& text, const std::u16string&) {
   ++errorsShown;
   terminal.Message(text);
 }
 
+// Information is a result, not a failure: it goes to standard output.
 void TerminalShell::ShowInformation(const std::u16string& text, const std::u16string&) {
-  terminal.Message(text);
+  terminal.Out() << platform::Utf16ToUtf8(text) << '\n';
 }
 
 std::optional<std::u16string> TerminalShell::NextFile() {
@@ -78,4 +81,30 @@ void TerminalShell::ShowProgressLine() {
 void TerminalShell::StopTimer() {
   timerPeriod = 0;
   if (live) terminal.EndProgress();
+}
+
+bool TerminalShell::EditFeatureSelection(FeatureSelectionForm& form) {
+  const std::int32_t proposal = form.fields.population;
+  form.fields = featureSelection;
+  if (form.fields.population == 0) form.fields.population = proposal;
+  FeatureSelectionSettings accepted;
+  if (const auto balloon = form.Accept(accepted)) {
+    ShowError(balloon->text, balloon->title);
+    return false;
+  }
+  return true;
+}
+
+void TerminalShell::TrainingThreadEnded() {
+  {
+    std::lock_guard<std::mutex> hold(endedLock);
+    runEnded = true;
+  }
+  endedSignal.notify_one();
+}
+
+void TerminalShell::WaitForTick() {
+  std::unique_lock<std::mutex> hold(endedLock);
+  endedSignal.wait_for(hold, std::chrono::milliseconds(timerPeriod), [this] { return runEnded; });
+  runEnded = false;
 }

@@ -1,124 +1,9 @@
-#include <charconv>
-#include <chrono>
-#include <map>
-#include <thread>
-
-#include "app/Workspace.h"
 #include "cli/Commands.h"
-#include "cli/TerminalShell.h"
+#include "cli/ConfusionText.h"
+#include "cli/TrainingOptions.h"
 #include "platform/Text.h"
 
 namespace {
-
-constexpr auto kPoll = std::chrono::milliseconds(10);
-
-bool ParseInt(const std::string& text, std::int32_t& value) {
-  const char* last = text.data() + text.size();
-  auto [end, ec] = std::from_chars(text.data(), last, value);
-  return ec == std::errc() && end == last && !text.empty();
-}
-
-bool ParseDouble(const std::string& text, double& value) {
-  const char* last = text.data() + text.size();
-  auto [end, ec] = std::from_chars(text.data(), last, value);
-  return ec == std::errc() && end == last && !text.empty();
-}
-
-bool ParseChoice(const std::string& text, const std::map<std::string, std::int32_t>& choices,
-                 std::int32_t& value) {
-  auto found = choices.find(text);
-  if (found == choices.end()) return false;
-  value = found->second;
-  return true;
-}
-
-// What the command line sets besides the record: the rounding of the set.
-struct TrainOptions {
-  trainingSetup setup;
-  bool initGiven = false;
-  std::int32_t roundDigits = 0;
-};
-
-// The training settings of the command line over the workbench's defaults;
-// false with `why` on a wrong option.
-bool ReadOptions(const Arguments& args, TrainOptions& options, std::string& why) {
-  trainingSetup& s = options.setup;
-  const std::map<std::string, std::int32_t> inits = {{"anneal-regress", kAnnealRegress},
-                                                     {"genetic", kGenetic},
-                                                     {"regression", kRegression},
-                                                     {"anneal", kAnnealing},
-                                                     {"genetic-regress", kGeneticRegress}};
-  const std::map<std::string, std::int32_t> methods = {
-      {"cg", kConjugateGradient}, {"lm", kLevenbergMarquardt}, {"vm", kVariableMetric}};
-  options.initGiven = args.Has("--init");
-  if (options.initGiven && !ParseChoice(args.Value("--init"), inits, s.initializationMethod))
-    return why = "--init is anneal-regress, genetic, regression, anneal or genetic-regress", false;
-  if (args.Has("--method") && !ParseChoice(args.Value("--method"), methods, s.optimizationMethod))
-    return why = "--method is cg, lm or vm", false;
-  const struct {
-    const char* name;
-    std::int32_t* field;
-    std::int32_t least;
-  } counts[] = {{"--epochs", &s.epochs, 0},
-                {"--cycles", &s.cycles, 0},
-                {"--attempts", &s.initializationAttempts, 0},
-                {"--round", &options.roundDigits, 0},
-                {"--sa-temps", &s.annealing.temperatures, 1},
-                {"--sa-iters", &s.annealing.iterations, 1},
-                {"--sa-k", &s.annealing.k, 1},
-                {"--ga-pop", &s.genetic.population, 2},
-                {"--ga-gens", &s.genetic.generations, 1}};
-  for (const auto& count : counts) {
-    if (args.Has(count.name) &&
-        (!ParseInt(args.Value(count.name), *count.field) || *count.field < count.least))
-      return why =
-                 std::string(count.name) + " needs a whole number of at least " + std::to_string(count.least),
-             false;
-  }
-  const struct {
-    const char* name;
-    double* field;
-  } reals[] = {{"--goal", &s.goal},
-               {"--sa-from", &s.annealing.startTemperature},
-               {"--sa-to", &s.annealing.endTemperature},
-               {"--ga-cross", &s.genetic.crossover},
-               {"--ga-mut", &s.genetic.mutation}};
-  for (const auto& real : reals) {
-    if (args.Has(real.name) && !ParseDouble(args.Value(real.name), *real.field))
-      return why = std::string(real.name) + " needs a number", false;
-  }
-  if (s.annealing.startTemperature <= 0.0 || s.annealing.endTemperature <= 0.0)
-    return why = "annealing temperatures must be greater than zero", false;
-  s.continueTraining = args.Has("--continue") ? 1 : 0;
-  s.annealing.linearCooling = args.Has("--sa-linear") ? 1 : 0;
-  // Regression is deterministic: the Training Setup keeps one attempt.
-  if (s.initializationMethod == kRegression) s.initializationAttempts = 1;
-  return true;
-}
-
-// Ticks the monitor every refresh period, or at once when the run ends
-// early, redrawing the progress line after each tick, until the monitor
-// has ended the run.
-void WatchRun(Workspace& workspace, TerminalShell& shell) {
-  while (shell.TimerActive()) {
-    const auto period = std::chrono::milliseconds(shell.TimerPeriod());
-    const auto due = std::chrono::steady_clock::now() + period;
-    while (std::chrono::steady_clock::now() < due && workspace.CurrentNetwork()->IsRunning())
-      std::this_thread::sleep_for(kPoll);
-    workspace.OnTick();
-    shell.ShowProgressLine();
-  }
-}
-
-// Opens the network file as the workbench does; false (with the message
-// shown) unless it holds a layer network.
-bool OpenNetwork(Workspace& workspace, TerminalShell& shell, const std::string& path) {
-  workspace.OpenFile(platform::Utf8ToUtf16(path));
-  if (workspace.NetworkKind() == 4) shell.ShowError(u"A Kohonen network cannot be trained", u"Tessarion");
-  if (workspace.NetworkKind() < 1 && shell.ErrorsShown() == 0)
-    shell.ShowError(u"Unable to open file", u"Tessarion");
-  return workspace.CurrentNetwork() != nullptr;
-}
 
 // Saves through the workbench's commands, as if the user had chosen `path`.
 bool SaveAs(TerminalShell& shell, const std::string& path, void (Workspace::*save)(), Workspace& workspace) {
@@ -136,22 +21,14 @@ int RunTrain(const Arguments& args, Terminal& terminal) {
   }
   TrainOptions options;
   std::string why;
-  if (!ReadOptions(args, options, why)) {
+  if (!ReadTrainingOptions(args, options, why)) {
     terminal.Usage("train", why);
     return kExitUsage;
   }
   TerminalShell shell(terminal, !args.Has("--quiet") && terminal.ShowsProgress());
   Workspace workspace(shell);
-  workspace.OnWindowCreated();
-  if (!OpenNetwork(workspace, shell, files[0])) return kExitFailed;
-  // Opening the network chose the initialisation that suits its kind.
-  if (!options.initGiven) options.setup.initializationMethod = workspace.TrainingSetup().initializationMethod;
   options.setup.progressFile = platform::Utf8ToUtf16(args.Value("--progress-file"));
-  workspace.TrainingSetup() = options.setup;
-  workspace.ApplyTrainingSetup();
-  shell.files.push_back(platform::Utf8ToUtf16(files[1]));
-  shell.rounding = options.roundDigits;
-  if (!workspace.LoadTrainingSet(false)) return kExitFailed;
+  if (!OpenTrainingWorkspace(workspace, shell, files[0], files[1], options)) return kExitFailed;
   const int errorsBefore = shell.ErrorsShown();
   workspace.StartTraining();
   if (!workspace.IsBusy()) return kExitFailed;
@@ -161,6 +38,8 @@ int RunTrain(const Arguments& args, Terminal& terminal) {
                  << platform::Utf16ToUtf8(
                         platform::Format("mse: %g", workspace.GetMonitor().Values().lastMse))
                  << "\n";
+  if (workspace.NetworkSetup().style == kClassifier)
+    PrintConfusion(workspace.CurrentNetwork()->Confusion(), terminal);
   if (!SaveAs(shell, args.Value("-o"), &Workspace::SaveNetwork, workspace)) return kExitFailed;
   if (args.Has("--report") && !SaveAs(shell, args.Value("--report"), &Workspace::SaveReport, workspace))
     return kExitFailed;
@@ -186,13 +65,6 @@ Command TrainCommand() {
       "then \"mse: %g\". A terminal shows a live progress line on standard error unless --quiet.\n"
       "The run goes through the workbench's monitor: --progress-file writes its training-progress\n"
       "file (one line per second), --report the HTML report of the final dashboard.",
-      {{"-o", true},         {"--init", true},      {"--method", true},
-       {"--goal", true},     {"--epochs", true},    {"--cycles", true},
-       {"--attempts", true}, {"--continue", false}, {"--round", true},
-       {"--sa-temps", true}, {"--sa-iters", true},  {"--sa-from", true},
-       {"--sa-to", true},    {"--sa-k", true},      {"--sa-linear", false},
-       {"--ga-pop", true},   {"--ga-gens", true},   {"--ga-cross", true},
-       {"--ga-mut", true},   {"--quiet", false},    {"--progress-file", true},
-       {"--report", true}},
+      TrainingOptionSpecs({{"-o", true}, {"--progress-file", true}, {"--report", true}}),
       RunTrain};
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "data/ConfusionView.h"
+#include "data/FeatureSelectionForm.h"
+#include "data/FeatureSelectionResults.h"
+#include "data/ValidationView.h"
 #include "platform/Text.h"
 
 std::string U8(const std::u16string& text) { return platform::Utf16ToUtf8(text); }
@@ -186,4 +190,25 @@ void ScriptedShell::StartTimer(std::uint32_t periodMs) {
 void ScriptedShell::StopTimer() {
   timerPeriod = 0;
   Record("timer stop");
+}
+
+void ScriptedShell::ShowValidation(const ValidationResult& result) {
+  Record("validation: " + U8(ValidationView(result).Title()));
+}
+
+void ScriptedShell::ShowConfusion(const Matrix& confusion, const std::u16string& structure) {
+  Record("confusion(" + U8(structure) + "): " + U8(ConfusionView(confusion).Title()));
+}
+
+bool ScriptedShell::EditFeatureSelection(FeatureSelectionForm& form) {
+  std::function<bool(FeatureSelectionForm&)> dialog;
+  const bool confirmed = Pop(featureSelectionDialogs, dialog, "the feature selection dialog") && dialog(form);
+  Record(std::string("feature selection dialog") + (confirmed ? " -> ok" : " -> cancel"));
+  return confirmed;
+}
+
+void ScriptedShell::ShowFeatureSelectionResults(const FeatureSelectionResults& results) {
+  std::string items;
+  for (const std::u16string& item : results.Items()) items += (items.empty() ? "" : ",") + U8(item);
+  Record("results: " + U8(results.Title()) + " " + items);
 }

@@ -21,6 +21,7 @@ class ScriptedShell : public Shell {
   std::deque<std::function<bool(TrainingSetupForm&)>> trainingDialogs;
   std::deque<std::function<bool(TrainingSetInfoRequest&)>> setInfoDialogs;
   std::deque<std::function<bool(Scaler&)>> scalerDialogs;
+  std::deque<std::function<bool(FeatureSelectionForm&)>> featureSelectionDialogs;
 
   // Every call, e.g. "error(Tessarion): Unable to open file".
   std::vector<std::string> calls;
@@ -48,6 +49,10 @@ class ScriptedShell : public Shell {
   void ShowDataView(const Matrix& data, bool complex) override;
   void ShowTrainingSet(const Matrix& set, const networkSetup& network) override;
   void OpenBuilder(const std::u16string& path) override;
+  void ShowValidation(const ValidationResult& result) override;
+  void ShowConfusion(const Matrix& confusion, const std::u16string& structure) override;
+  bool EditFeatureSelection(FeatureSelectionForm& form) override;
+  void ShowFeatureSelectionResults(const FeatureSelectionResults& results) override;
   void SetWaitCursor(bool on) override;
   void SetLabel(Label label, const std::u16string& text, Colour colour) override;
   void SetPanelCell(Panel panel, int row, int column, const std::u16string& text) override;
