@@ -14,6 +14,12 @@ std::u16string NetworkSlots::Load(const std::filesystem::path& path) {
   return {};
 }
 
+std::u16string NetworkSlots::LoadLayerNetwork(const std::filesystem::path& path) {
+  std::u16string error = Load(path);
+  if (error.empty() && !Network()) error = u"A Kohonen network has no layers to run";
+  return error;
+}
+
 LayerNet1& NetworkSlots::Slot(int slotKind) {
   if (slotKind == 3) return three;
   return slotKind == 2 ? two : one;

@@ -11,6 +11,8 @@ class NetworkSlots {
   // Probes the file's kind and loads it; the message is empty on success.
   // A Kohonen file (kind 4) loads nothing and leaves Network() null.
   std::u16string Load(const std::filesystem::path& path);
+  // Load, refusing a file without layers to run (a Kohonen network).
+  std::u16string LoadLayerNetwork(const std::filesystem::path& path);
   // The slot of a kind (1, 2 or 3).
   LayerNet1& Slot(int kind);
   int Kind() const { return kind; }

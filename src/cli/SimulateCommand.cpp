@@ -7,16 +7,9 @@ namespace {
 // Loads the network named by the first argument; false (with the message
 // shown) when there is no layer network to run.
 bool LoadRunnable(const std::string& path, NetworkSlots& slots, Terminal& terminal) {
-  const std::u16string error = slots.Load(platform::PathFromUtf8(path));
-  if (!error.empty()) {
-    terminal.Message(error);
-    return false;
-  }
-  if (!slots.Network()) {
-    terminal.Message(u"A Kohonen network has no layers to run");
-    return false;
-  }
-  return true;
+  const std::u16string error = slots.LoadLayerNetwork(platform::PathFromUtf8(path));
+  if (!error.empty()) terminal.Message(error);
+  return error.empty();
 }
 
 int Finish(Message error, Terminal& terminal) {

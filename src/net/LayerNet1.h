@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <mutex>
@@ -43,6 +44,9 @@ class LayerNet1 : public LineFunction {
   // soon after it is cleared.
   void SetKeepRunning(bool value);
   bool IsRunning() const;
+  // Called on the training thread as its run ends, so a watcher can act at
+  // once instead of at its next poll.
+  void SetFinishedNotice(std::function<void()> notice) { finishedNotice = std::move(notice); }
   // Sets keep-running and starts ThreadFunc on a thread of its own; false
   // when the thread cannot be created, one still exists, or nothing is
   // bound.
@@ -159,6 +163,7 @@ class LayerNet1 : public LineFunction {
   Scaler& OutputScaler() { return outputScaler; }
   const Layer* OutputLayer() const { return outputLayer.get(); }
   const Matrix& Confusion() const { return confusion; }
+  Matrix& Confusion() { return confusion; }
 
  protected:
   class OutputBuffer;
@@ -234,6 +239,7 @@ class LayerNet1 : public LineFunction {
 
   mutable std::mutex keepRunningLock;
   bool keepRunning = false;
+  std::function<void()> finishedNotice;
   std::unique_ptr<Layer> outputLayer;
   // The owned layers from the input side (the derived classes own the
   // hidden ones), so the file, the snapshots and the weight vectors walk

@@ -19,7 +19,10 @@ bool LayerNet1::Start() {
   if (trainingThread.joinable() || !trainingSet || !progress || !HasNetwork()) return false;
   SetKeepRunning(true);
   try {
-    trainingThread = std::thread([this] { ThreadFunc(); });
+    trainingThread = std::thread([this] {
+      ThreadFunc();
+      if (finishedNotice) finishedNotice();
+    });
   } catch (const std::system_error&) {
     SetKeepRunning(false);
     return false;

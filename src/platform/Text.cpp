@@ -147,4 +147,13 @@ std::filesystem::path PathFromUtf8(std::string_view text) {
   return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 
+std::string Utf16LeBytes(std::u16string_view text) {
+  std::string bytes(text.size() * 2, '\0');
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    bytes[2 * i] = static_cast<char>(text[i] & 0xFF);
+    bytes[2 * i + 1] = static_cast<char>(text[i] >> 8);
+  }
+  return bytes;
+}
+
 }  // namespace platform

@@ -10,6 +10,9 @@ namespace platform {
 
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
+// The bytes of text stored as UTF-16LE without a byte-order mark, the same on
+// every platform.
+std::string Utf16LeBytes(std::u16string_view text);
 
 // printf-style formatting of an ASCII format into UTF-16. "%s" arguments are
 // narrow (UTF-8) strings.

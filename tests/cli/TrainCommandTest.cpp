@@ -157,3 +157,29 @@ TEST(TrainCommand, MissingFilesExitOneWithTheSystemText) {
   EXPECT_EQ(wrongWidth.err, "The number of columns in the training set is incorrect\n");
   EXPECT_FALSE(std::filesystem::exists(files.out));
 }
+
+TEST(TrainCommand, WritesTheProgressFileAndTheReportOfTheFinalDashboard) {
+  Files files;
+  MakeNetwork(files, "4");
+  const std::string progress = Utf8(files.dir.File("progress.csv"));
+  const std::string report = Utf8(files.dir.File("report.htm"));
+  const CliRun run =
+      Cli({"train", files.net, Utf8(files.set), "-o", files.out, "--method", "lm", "--goal", "0.05",
+           "--attempts", "1", "--progress-file", progress, "--report", report, "--quiet"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  ASSERT_EQ(run.out.rfind("Training Successful!\nmse: ", 0), 0u) << run.out;
+  const std::string lines = TempDir::Read(progress);
+  ASSERT_GE(lines.size(), 4u);
+  EXPECT_EQ(lines.substr(lines.size() - 4), std::string("\r\0\n\0", 4));
+  EXPECT_EQ(lines[1], '\0');
+  const std::string page = TempDir::Read(report);
+  ASSERT_GE(page.size(), 2u);
+  EXPECT_EQ(page.substr(0, 2), "\xFF\xFE");
+  std::string ascii;
+  for (std::size_t i = 2; i < page.size(); i += 2) ascii += page[i];
+  EXPECT_NE(ascii.find("<H3>Tessarion 3.1 - </H3>"), std::string::npos);
+  EXPECT_NE(ascii.find("1 : 4T : 1L"), std::string::npos);
+  EXPECT_NE(ascii.find(">Met Goal?</td>\r\n<td class=\"dataTd\"  width=\"50%\">YES!!!</td>"),
+            std::string::npos);
+  EXPECT_NE(ascii.find(">Levenberg Marquardt<"), std::string::npos);
+}
