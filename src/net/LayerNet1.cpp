@@ -278,6 +278,37 @@ double LayerNet1::ComputeMse(const Matrix& set) {
   return sum / count;
 }
 
+double LayerNet1::TargetValue(const double* row, std::int32_t cols, std::int32_t value) const {
+  const std::int32_t parts = complexFlag ? 2 : 1;
+  if (style == kClassifier) {
+    const Activation* f = outputLayer->GetActivation();
+    return std::trunc(row[cols - 1]) == value / parts + 1 ? f->UpperTarget() : f->LowerTarget();
+  }
+  return style == kGeneric ? row[ColumnCount(false) + value] : row[value];
+}
+
+double LayerNet1::AccumulateRowComplex(std::int32_t, int, double, Matrix&, Vector&) { return 1.0; }
+
+double LayerNet1::ErrorAndDerivativesComplex(Matrix& alpha, Vector& beta) {
+  const Matrix& set = *trainingSet;
+  alpha.Zero();
+  beta.Zero();
+  double sum = 0.0;
+  for (std::int32_t r = 0; r < set.Rows(); ++r) {
+    Forward(set, r);
+    for (std::int32_t k = 0; k < outputs; ++k) {
+      for (int part = 0; part < 2; ++part)
+        sum += AccumulateRowComplex(k, part, TargetValue(set[r], set.Cols(), 2 * k + part), alpha, beta);
+    }
+    if (!IsRunning()) return 1e100;
+  }
+  for (std::int32_t i = 0; i < alpha.Rows(); ++i)
+    for (std::int32_t j = 0; j < i; ++j) alpha[j][i] = alpha[i][j];
+  double error = sum / (2.0 * outputs * set.Rows());
+  if (outputLayer->GetActivation()->Code() == tanhTable.Code()) error *= 0.25;
+  return error;
+}
+
 void LayerNet1::ScaleTrainingSet(Matrix& set, std::int32_t columns) const {
   if (style < kGeneric || style > kOutputEqualsInput) return;
   const std::int32_t width = complexFlag ? 2 : 1;

@@ -63,6 +63,14 @@ class LayerNet1 {
   virtual std::int32_t Hidden2Size() const { return 0; }
   // Adds step x weights to the network's weights.
   virtual void AddScaled(double step, const Vector& weights);
+  // The Levenberg-Marquardt row pass of one part (0 real, 1 imaginary) of
+  // complex output `output`, after Forward of the row: forms the derivatives
+  // D of that output part with respect to every weight, adds D_i D_j to
+  // alpha[i][j] for j <= i and (target - y) D_i to beta[i], and returns
+  // (target - y)^2. Only a complex network has outputs with two parts; this
+  // class has none and returns 1.0.
+  virtual double AccumulateRowComplex(std::int32_t output, int part, double target, Matrix& alpha,
+                                      Vector& beta);
 
   // The mse over a scaled set of ColumnCount(true) columns: the mean squared
   // difference between outputs and targets, a quarter of it under a "Tanh"
@@ -72,6 +80,13 @@ class LayerNet1 {
   // the target columns after them, in place.
   void ScaleTrainingSet(Matrix& set, std::int32_t columns) const;
   std::int32_t ColumnCount(bool withTargets) const;
+  // The Levenberg-Marquardt error pass of a complex network over the bound
+  // training set: alpha (n x n, symmetric) and beta (n) from
+  // AccumulateRowComplex over the real and imaginary part of every output of
+  // every row, and the error sum / (2 x outputs x rows), a quarter of that
+  // under a "Tanh" output layer. 1e100 when the run is stopped during the
+  // pass. Requires: a bound training set; alpha n x n, beta n, n = WeightCount().
+  double ErrorAndDerivativesComplex(Matrix& alpha, Vector& beta);
   // The class of the last Forward: 1 + the index of the first largest
   // output, or 0 when that output is below the activation's threshold.
   std::int32_t ClassDecision() const;
@@ -112,6 +127,9 @@ class LayerNet1 {
   // Adds the squared output errors of a row, one value at a time, to sum.
   void AddRowSquaredErrors(const double* row, std::int32_t cols, double& sum) const;
   double ClassValue(std::int32_t k) const;
+  // The target of output value `value` (complex: 2k real part, 2k + 1
+  // imaginary part of output k) in a training row of `cols` columns.
+  double TargetValue(const double* row, std::int32_t cols, std::int32_t value) const;
   Message WrongWidth(std::int32_t found, std::int32_t needed);
 
   mutable std::mutex keepRunningLock;

@@ -9,11 +9,46 @@ class LayerNet2 : public LayerNet1 {
   void Destroy() override;
   void Forward(const Matrix& set, std::int32_t row) override;
   void GetSetup(networkSetup& setup) const override;
+  double AccumulateRowComplex(std::int32_t output, int part, double target, Matrix& alpha,
+                              Vector& beta) override;
+
+  // The complex-domain training of the network over the bound training set.
+  // The gradient of the error sum / rows (/ (4 x rows) under a "Tanh" output
+  // layer) with respect to the real and the imaginary part of every weight,
+  // in the weight-vector order; returns the mse. Requires: a complex
+  // network; gradient.Length() == WeightCount().
+  double ComplexGradient(Vector& gradient);
+  // Solves the output layer by least squares through the activation's
+  // inverse, given the hidden weights, clamping each weight into [-15, 15];
+  // returns the mse, or -200.0 when memory runs out. Requires: a complex
+  // network.
+  double ComplexRegression();
 
   std::int32_t Hidden1Size() const { return hidden1Count; }
   const Layer* Hidden1() const { return hidden1.get(); }
 
  protected:
+  // Adds the squared output errors of the last Forward to `sum` and leaves
+  // each output part's error derivative in complexDeltas.
+  void ComplexOutputDeltas(const double* row, std::int32_t cols, double& sum);
+  void AddComplexOutputGradient(Vector& gradient) const;
+  void AddComplexHiddenGradient(Vector& gradient) const;
+  // The derivatives of output part y of `output` in rowDerivatives, given its
+  // activation derivative.
+  void ComplexRowDerivatives(std::int32_t output, int part, double slope);
+  // The regression's equations over the hidden outputs of every row, and the
+  // inverse targets of one output; equations past 2 x rows stay zero.
+  void FillComplexDesign(const Matrix& set, Matrix& design);
+  void FillComplexRightSide(const Matrix& set, std::int32_t output, Vector& b) const;
+  // The first entry of hidden neuron j's weights in a weight vector.
+  std::int32_t HiddenOffset(std::int32_t j) const;
+
   std::unique_ptr<Layer> hidden1;
   std::int32_t hidden1Count = 0;
+  // The row of the last Forward, whose inputs the row passes need.
+  const double* forwardRow = nullptr;
+  // Complex training scratch, sized by Create: (real, imaginary) error
+  // derivative per output, and one derivative per weight.
+  Vector complexDeltas;
+  Vector rowDerivatives;
 };
