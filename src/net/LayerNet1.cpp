@@ -290,12 +290,14 @@ double LayerNet1::TargetValue(const double* row, std::int32_t cols, std::int32_t
 double LayerNet1::AccumulateRowComplex(std::int32_t, int, double, Matrix&, Vector&) { return 1.0; }
 
 double LayerNet1::ErrorAndDerivativesComplex(Matrix& alpha, Vector& beta) {
+  if (!PrepareOptimisation()) return -200.0;
   const Matrix& set = *trainingSet;
   alpha.Zero();
   beta.Zero();
   double sum = 0.0;
   for (std::int32_t r = 0; r < set.Rows(); ++r) {
     Forward(set, r);
+    lmRow = set[r];
     for (std::int32_t k = 0; k < outputs; ++k) {
       for (int part = 0; part < 2; ++part)
         sum += AccumulateRowComplex(k, part, TargetValue(set[r], set.Cols(), 2 * k + part), alpha, beta);

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 #include "net/Layer.h"
 #include "net/LinearActivation.h"
@@ -14,6 +15,8 @@
 #include "net/TrainingProgress.h"
 #include "net/TrainingSetup.h"
 #include "net/WeightSnapshot.h"
+#include "numerics/FindMinimumD.h"
+#include "numerics/LineFunction.h"
 #include "numerics/Matrix.h"
 #include "numerics/Vector.h"
 
@@ -23,12 +26,12 @@
 // order across the three classes; the training side (the thread, the
 // initialisers and optimisers, which also make the class a LineFunction)
 // takes its own places in that order.
-class LayerNet1 {
+class LayerNet1 : public LineFunction {
  public:
   LayerNet1() = default;
   LayerNet1(const LayerNet1&) = delete;
   LayerNet1& operator=(const LayerNet1&) = delete;
-  virtual ~LayerNet1() = default;
+  ~LayerNet1() override = default;
 
   // Gives a training run its data: the scaled training set and the progress
   // record stay the caller's, the setup is copied so later edits do not
@@ -64,13 +67,43 @@ class LayerNet1 {
   // Adds step x weights to the network's weights.
   virtual void AddScaled(double step, const Vector& weights);
   // The Levenberg-Marquardt row pass of one part (0 real, 1 imaginary) of
-  // complex output `output`, after Forward of the row: forms the derivatives
+  // complex output `output`, after Forward of the row lmRow: forms the derivatives
   // D of that output part with respect to every weight, adds D_i D_j to
   // alpha[i][j] for j <= i and (target - y) D_i to beta[i], and returns
   // (target - y)^2. Only a complex network has outputs with two parts; this
   // class has none and returns 1.0.
   virtual double AccumulateRowComplex(std::int32_t output, int part, double target, Matrix& alpha,
                                       Vector& beta);
+
+  // Whether the bound initialisation method suits this class, and whether
+  // the bound set has the rows a regression needs.
+  virtual bool IsInitMethodValid() const;
+  virtual bool HasRowsForRegression() const;
+  // The gradient of the mse over the bound training set with respect to
+  // every weight (weight-vector order); returns that mse.
+  virtual double Gradient(Vector& gradient);
+  // Sizes the work space Gradient uses; false when memory fails.
+  virtual bool PrepareOptimisation();
+  virtual void ReleaseOptimisation();
+  // The line interface: the mse and its slope at p + t d, where p and d
+  // are the running optimiser's point and direction.
+  double ValueAt(double t) override;
+  double SlopeAt(double t) override;
+  // The optimisers, on the bound set and setup; each returns the final mse
+  // or -200.0 when its memory cannot be had.
+  double ConjugateGradient();
+  double LevenbergMarquardt();
+  double VariableMetric();
+  // One Levenberg-Marquardt error pass: alpha (n x n, symmetric) and beta
+  // (n) from every row's output derivatives; returns the mse, or 1e100 when
+  // a stop request cut the pass short. A complex network takes the complex
+  // pass.
+  double ErrorAndDerivatives(Matrix& alpha, Vector& beta);
+  // The row pass for one output of the last Forward (whose input row is
+  // lmRow): adds D D^T to alpha's lower triangle and (target - y) D to
+  // beta, where D holds the output's derivatives by every weight; returns
+  // the squared error.
+  virtual double AccumulateRow(std::int32_t output, double target, Matrix& alpha, Vector& beta);
 
   // The mse over a scaled set of ColumnCount(true) columns: the mean squared
   // difference between outputs and targets, a quarter of it under a "Tanh"
@@ -85,7 +118,8 @@ class LayerNet1 {
   // AccumulateRowComplex over the real and imaginary part of every output of
   // every row, and the error sum / (2 x outputs x rows), a quarter of that
   // under a "Tanh" output layer. 1e100 when the run is stopped during the
-  // pass. Requires: a bound training set; alpha n x n, beta n, n = WeightCount().
+  // pass, -200.0 when its work space cannot be had. Requires: a bound
+  // training set; alpha n x n, beta n, n = WeightCount().
   double ErrorAndDerivativesComplex(Matrix& alpha, Vector& beta);
   // The class of the last Forward: 1 + the index of the first largest
   // output, or 0 when that output is below the activation's threshold.
@@ -132,6 +166,20 @@ class LayerNet1 {
   double TargetValue(const double* row, std::int32_t cols, std::int32_t value) const;
   Message WrongWidth(std::int32_t found, std::int32_t needed);
 
+  // Training helpers.
+  bool StopRequested() const { return !IsRunning(); }
+  // The targets of a set row for the outputs: into `buffer` for
+  // "Classifier", else a pointer into the row.
+  const double* RowTargets(const double* row, std::int32_t cols, double* buffer) const;
+  // Where layer l (from the input side) starts in a weight vector.
+  std::int32_t WeightOffset(int l) const;
+  // The weights at p + t d of the running line search.
+  void MoveAlongLine(double t);
+  bool TanhOutput() const;
+  void PublishOptimisation(double value, std::int32_t epoch);
+  void PublishOptimisationMse(double value);
+  void PublishEpoch(std::int32_t epoch);
+
   mutable std::mutex keepRunningLock;
   bool keepRunning = false;
   std::unique_ptr<Layer> outputLayer;
@@ -155,4 +203,16 @@ class LayerNet1 {
   LogsigTable logsigTable;
   LinearActivation linear;
   std::int32_t style = kGeneric;
+
+  // The running line search's point and direction (owned by the optimiser).
+  Vector* linePoint = nullptr;
+  Vector* lineDirection = nullptr;
+  // Gradient and row-pass work space: one delta per neuron of each layer
+  // (from the input side), the targets of one row, the derivative vector D
+  // of the row pass and the input row it belongs to.
+  Vector layerDelta[3];
+  Vector rowTargets;
+  Vector rowDerivatives;
+  Vector lineGradient;
+  const double* lmRow = nullptr;
 };

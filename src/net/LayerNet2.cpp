@@ -21,12 +21,7 @@ bool LayerNet2::Create(const networkSetup& setup, bool withOutputs) {
   outputLayer = MakeLayer(outputs, hidden1Count, setup.outputActivation, withOutputs);
   layers[0] = hidden1.get();
   layers[1] = outputLayer.get();
-  if (!FinishCreate(setup)) return false;
-  if (complexFlag && !(complexDeltas.Resize(2 * outputs) && rowDerivatives.Resize(WeightCount()))) {
-    Destroy();
-    return false;
-  }
-  return true;
+  return FinishCreate(setup);
 }
 
 Message LayerNet2::Load(const std::filesystem::path& path) { return LoadLayers(path, 2); }
@@ -34,14 +29,11 @@ Message LayerNet2::Load(const std::filesystem::path& path) { return LoadLayers(p
 void LayerNet2::Destroy() {
   hidden1.reset();
   hidden1Count = 0;
-  forwardRow = nullptr;
   complexDeltas.Free();
-  rowDerivatives.Free();
   LayerNet1::Destroy();
 }
 
 void LayerNet2::Forward(const Matrix& set, std::int32_t row) {
-  forwardRow = set[row];
   hidden1->Forward(set, row);
   outputLayer->Forward(hidden1->Output(), 0);
 }
@@ -56,12 +48,29 @@ std::int32_t LayerNet2::HiddenOffset(std::int32_t j) const {
   return outputLayer->Weights().Rows() * outputLayer->Weights().Cols() + j * hidden1->Weights().Cols();
 }
 
+bool LayerNet2::PrepareOptimisation() {
+  if (!LayerNet1::PrepareOptimisation()) return false;
+  return !complexFlag || complexDeltas.Length() == 2 * outputs || complexDeltas.Resize(2 * outputs);
+}
+
+void LayerNet2::ReleaseOptimisation() {
+  complexDeltas.Free();
+  LayerNet1::ReleaseOptimisation();
+}
+
+double LayerNet2::Gradient(Vector& gradient) {
+  return complexFlag ? ComplexGradient(gradient) : LayerNet1::Gradient(gradient);
+}
+
 double LayerNet2::ComplexGradient(Vector& gradient) {
+  const std::int32_t n = WeightCount();
+  if (gradient.Length() != n ? !gradient.Resize(n) : (gradient.Zero(), false)) return -200.0;
+  if (!PrepareOptimisation()) return -200.0;
   const Matrix& set = *trainingSet;
-  gradient.Zero();
   double sum = 0.0;
   for (std::int32_t r = 0; r < set.Rows(); ++r) {
     Forward(set, r);
+    lmRow = set[r];
     ComplexOutputDeltas(set[r], set.Cols(), sum);
     AddComplexOutputGradient(gradient);
     AddComplexHiddenGradient(gradient);
@@ -110,7 +119,7 @@ void LayerNet2::AddComplexHiddenGradient(Vector& gradient) const {
   const Activation* g1 = hidden1->GetActivation();
   const double* h = hidden1->Output()[0];
   const Matrix& w = outputLayer->Weights();
-  const double* x = forwardRow;
+  const double* x = lmRow;
   for (std::int32_t j = 0; j < hidden1Count; ++j) {
     double gRe = 0.0, gIm = 0.0;
     for (std::int32_t k = 0; k < outputs; ++k) {
@@ -161,7 +170,7 @@ void LayerNet2::ComplexRowDerivatives(std::int32_t output, int part, double slop
     d[2 * j + 1] = part == 0 ? -slope * b : slope * a;
   }
   d[width - 2 + part] = slope;
-  const double* x = forwardRow;
+  const double* x = lmRow;
   for (std::int32_t j = 0; j < hidden1Count; ++j) {
     const double c = w[2 * j], dw = w[2 * j + 1];
     const double gA = g1->Derivative(h[2 * j]), gB = g1->Derivative(h[2 * j + 1]);
@@ -237,4 +246,8 @@ void LayerNet2::FillComplexRightSide(const Matrix& set, std::int32_t output, Vec
                                              : f->Inverse(TargetValue(row, set.Cols(), 2 * output + part));
     }
   }
+}
+
+bool LayerNet2::IsInitMethodValid() const {
+  return boundSetup.initializationMethod != kGenetic && boundSetup.initializationMethod != kRegression;
 }

@@ -9,20 +9,30 @@ class LayerNet2 : public LayerNet1 {
   void Destroy() override;
   void Forward(const Matrix& set, std::int32_t row) override;
   void GetSetup(networkSetup& setup) const override;
+  // A complex network needs one more work vector: the (real, imaginary)
+  // error derivative of every output.
+  bool PrepareOptimisation() override;
+  void ReleaseOptimisation() override;
+  // The real gradient, or the complex one for a complex network.
+  double Gradient(Vector& gradient) override;
   double AccumulateRowComplex(std::int32_t output, int part, double target, Matrix& alpha,
                               Vector& beta) override;
 
   // The complex-domain training of the network over the bound training set.
   // The gradient of the error sum / rows (/ (4 x rows) under a "Tanh" output
   // layer) with respect to the real and the imaginary part of every weight,
-  // in the weight-vector order; returns the mse. Requires: a complex
-  // network; gradient.Length() == WeightCount().
+  // in the weight-vector order; returns the mse, or -200.0 when its work
+  // space cannot be had. Requires: a complex network.
   double ComplexGradient(Vector& gradient);
   // Solves the output layer by least squares through the activation's
   // inverse, given the hidden weights, clamping each weight into [-15, 15];
   // returns the mse, or -200.0 when memory runs out. Requires: a complex
   // network.
   double ComplexRegression();
+  // The hidden-layer networks search their hidden weights and regress the
+  // output layer, so the pure "Genetic" and "Regression" methods are not
+  // theirs.
+  bool IsInitMethodValid() const override;
 
   std::int32_t Hidden1Size() const { return hidden1Count; }
   const Layer* Hidden1() const { return hidden1.get(); }
@@ -45,10 +55,7 @@ class LayerNet2 : public LayerNet1 {
 
   std::unique_ptr<Layer> hidden1;
   std::int32_t hidden1Count = 0;
-  // The row of the last Forward, whose inputs the row passes need.
-  const double* forwardRow = nullptr;
-  // Complex training scratch, sized by Create: (real, imaginary) error
-  // derivative per output, and one derivative per weight.
+  // The (real, imaginary) error derivative of every output of a complex
+  // network, sized by PrepareOptimisation.
   Vector complexDeltas;
-  Vector rowDerivatives;
 };
