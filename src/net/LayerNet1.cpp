@@ -273,7 +273,11 @@ double LayerNet1::ComputeMse(const Matrix& set) {
     Forward(set, r);
     AddRowSquaredErrors(set[r], set.Cols(), sum);
   }
-  double count = static_cast<double>(outputs) * set.Rows();
+  return MeanSquaredError(sum, set.Rows());
+}
+
+double LayerNet1::MeanSquaredError(double sum, std::int32_t rows) const {
+  double count = static_cast<double>(outputs) * rows;
   if (outputLayer->GetActivation()->Code() == tanhTable.Code()) count *= 4.0;
   return sum / count;
 }
@@ -309,6 +313,38 @@ double LayerNet1::ErrorAndDerivativesComplex(Matrix& alpha, Vector& beta) {
   double error = sum / (2.0 * outputs * set.Rows());
   if (outputLayer->GetActivation()->Code() == tanhTable.Code()) error *= 0.25;
   return error;
+}
+
+double LayerNet1::RegressionInitialization() {
+  progress->initializationMse.Set(1.0);
+  progress->initializationValue.Set(0.0);
+  OutputRegression work;
+  if (work.Prepare(trainingSet->Rows(), inputs, false) != OutputRegression::kNone ||
+      !FitOutputLayer(work, *trainingSet, 0.0))
+    return kInitializationNoMemory;
+  mse = ComputeMse(*trainingSet);
+  progress->initializationMse.Set(mse);
+  progress->initializationValue.Set(1.0);
+  return mse;
+}
+
+bool LayerNet1::FitOutputLayer(OutputRegression& work, const Matrix& source, double clampLimit) {
+  const Activation* f = outputLayer->GetActivation();
+  const Matrix& set = *trainingSet;
+  const std::int32_t targetColumn = style == kGeneric ? ColumnCount(false) : 0;
+  // A classifier's targets take two values only: invert each once.
+  const double upper = f->Inverse(f->UpperTarget());
+  const double lower = f->Inverse(f->LowerTarget());
+  auto rightHandSide = [&](std::int32_t k, Vector& b) {
+    if (style == kClassifier) {
+      const std::int32_t classColumn = set.Cols() - 1;
+      for (std::int32_t r = 0; r < set.Rows(); ++r)
+        b[r] = std::trunc(set[r][classColumn]) == k + 1 ? upper : lower;
+      return;
+    }
+    for (std::int32_t r = 0; r < set.Rows(); ++r) b[r] = f->Inverse(set[r][targetColumn + k]);
+  };
+  return work.Fit(source, rightHandSide, outputLayer->Weights(), clampLimit);
 }
 
 void LayerNet1::ScaleTrainingSet(Matrix& set, std::int32_t columns) const {

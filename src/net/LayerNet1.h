@@ -10,6 +10,7 @@
 #include "net/LinearActivation.h"
 #include "net/LogsigTable.h"
 #include "net/NetworkSetup.h"
+#include "net/OutputRegression.h"
 #include "net/Scaler.h"
 #include "net/TanhTable.h"
 #include "net/TrainingProgress.h"
@@ -105,6 +106,12 @@ class LayerNet1 : public LineFunction {
   // the squared error.
   virtual double AccumulateRow(std::int32_t output, double target, Matrix& alpha, Vector& beta);
 
+  // Initialisation. Each returns the mse of the weights it leaves in the
+  // network (also stored as its mse), or a negative value when memory runs
+  // out. Regression here solves every weight by least squares through the
+  // output activation's inverse, unclamped.
+  virtual double RegressionInitialization();
+
   // The mse over a scaled set of ColumnCount(true) columns: the mean squared
   // difference between outputs and targets, a quarter of it under a "Tanh"
   // output layer.
@@ -160,6 +167,14 @@ class LayerNet1 : public LineFunction {
   const Activation* ActivationFor(std::int32_t code) const;
   // Adds the squared output errors of a row, one value at a time, to sum.
   void AddRowSquaredErrors(const double* row, std::int32_t cols, double& sum) const;
+  // The mse from a sum of squared errors over `rows` training cases.
+  double MeanSquaredError(double sum, std::int32_t rows) const;
+  // The result of an initialisation that ran out of memory.
+  static constexpr double kInitializationNoMemory = -200.0;
+  // Solves the output layer's weights for the training set: row r of
+  // `source` begins with the output layer's inputs for case r, and the
+  // right-hand sides are the activation's inverse of the targets.
+  bool FitOutputLayer(OutputRegression& work, const Matrix& source, double clampLimit);
   double ClassValue(std::int32_t k) const;
   // The target of output value `value` (complex: 2k real part, 2k + 1
   // imaginary part of output k) in a training row of `cols` columns.

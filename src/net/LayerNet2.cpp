@@ -10,7 +10,9 @@
 
 namespace {
 
-constexpr double kRegressionLimit = 15.0;
+// Regression keeps hidden-layer networks' output weights in the range the
+// searches use.
+constexpr double kWeightLimit = 15.0;
 
 }  // namespace
 
@@ -30,6 +32,7 @@ void LayerNet2::Destroy() {
   hidden1.reset();
   hidden1Count = 0;
   complexDeltas.Free();
+  regression.Release();
   LayerNet1::Destroy();
 }
 
@@ -209,10 +212,10 @@ double LayerNet2::ComplexRegression() {
     FillComplexRightSide(set, k, b);
     if (!solver.BackSubstitute(b, x)) return -200.0;
     double* weights = outputLayer->Weights()[k];
-    for (std::int32_t i = 0; i < unknowns; ++i)
-      weights[i] = std::clamp(x[i], -kRegressionLimit, kRegressionLimit);
+    for (std::int32_t i = 0; i < unknowns; ++i) weights[i] = std::clamp(x[i], -kWeightLimit, kWeightLimit);
   }
-  return ComputeMse(set);
+  mse = ComputeMse(set);
+  return mse;
 }
 
 // Row 2r holds the real-part equation of row r, row 2r + 1 the imaginary one:
@@ -250,4 +253,43 @@ void LayerNet2::FillComplexRightSide(const Matrix& set, std::int32_t output, Vec
 
 bool LayerNet2::IsInitMethodValid() const {
   return boundSetup.initializationMethod != kGenetic && boundSetup.initializationMethod != kRegression;
+}
+
+double LayerNet2::RegressionInitialization() {
+  if (complexFlag) return ComplexRegression();
+  const std::int32_t cases = trainingSet->Rows();
+  const std::int32_t width = layers[layerCount - 2]->Neurons();
+  const bool held = regression.IsPreparedFor(cases, width);
+  if (!held && regression.Prepare(cases, width, true) != OutputRegression::kNone)
+    return kInitializationNoMemory;
+  const double result = FitOutputLayerToHidden();
+  if (!held) regression.Release();
+  return result;
+}
+
+double LayerNet2::FitOutputLayerToHidden() {
+  ForwardHiddenLayers();
+  const Matrix& table = regression.LayerInputTable();
+  if (!FitOutputLayer(regression, table, kWeightLimit)) return kInitializationNoMemory;
+  // The hidden outputs do not change with the output layer: run only the
+  // output layer over the table. The sums are those of ComputeMse.
+  const Matrix& set = *trainingSet;
+  double sum = 0.0;
+  for (std::int32_t r = 0; r < set.Rows(); ++r) {
+    outputLayer->Forward(table, r);
+    AddRowSquaredErrors(set[r], set.Cols(), sum);
+  }
+  mse = MeanSquaredError(sum, set.Rows());
+  return mse;
+}
+
+void LayerNet2::ForwardHiddenLayers() {
+  const Matrix& set = *trainingSet;
+  Matrix& table = regression.LayerInputTable();
+  const Layer* last = layers[layerCount - 2];
+  for (std::int32_t r = 0; r < set.Rows(); ++r) {
+    layers[0]->Forward(set, r);
+    for (int l = 1; l < layerCount - 1; ++l) layers[l]->Forward(layers[l - 1]->Output(), 0);
+    std::copy_n(last->Output()[0], last->Neurons(), table[r]);
+  }
 }

@@ -26,13 +26,16 @@ class LayerNet2 : public LayerNet1 {
   double ComplexGradient(Vector& gradient);
   // Solves the output layer by least squares through the activation's
   // inverse, given the hidden weights, clamping each weight into [-15, 15];
-  // returns the mse, or -200.0 when memory runs out. Requires: a complex
-  // network.
+  // returns the mse (also stored as the network's), or -200.0 when memory
+  // runs out. Requires: a complex network.
   double ComplexRegression();
   // The hidden-layer networks search their hidden weights and regress the
   // output layer, so the pure "Genetic" and "Regression" methods are not
   // theirs.
   bool IsInitMethodValid() const override;
+  // Solves the output layer for the present hidden weights, clamping every
+  // weight into [-15, 15]; a complex network takes ComplexRegression.
+  double RegressionInitialization() override;
 
   std::int32_t Hidden1Size() const { return hidden1Count; }
   const Layer* Hidden1() const { return hidden1.get(); }
@@ -52,8 +55,16 @@ class LayerNet2 : public LayerNet1 {
   void FillComplexRightSide(const Matrix& set, std::int32_t output, Vector& b) const;
   // The first entry of hidden neuron j's weights in a weight vector.
   std::int32_t HiddenOffset(std::int32_t j) const;
+  // Runs the hidden layers over the training set into the regression's
+  // table of output-layer inputs.
+  void ForwardHiddenLayers();
+  // The output-layer regression with the work space prepared.
+  double FitOutputLayerToHidden();
 
   std::unique_ptr<Layer> hidden1;
+  // The output-layer regression's work: the last hidden layer's outputs for
+  // every training case and the decomposition.
+  OutputRegression regression;
   std::int32_t hidden1Count = 0;
   // The (real, imaginary) error derivative of every output of a complex
   // network, sized by PrepareOptimisation.
