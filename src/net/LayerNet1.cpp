@@ -311,7 +311,7 @@ double LayerNet1::ErrorAndDerivativesComplex(Matrix& alpha, Vector& beta) {
   for (std::int32_t i = 0; i < alpha.Rows(); ++i)
     for (std::int32_t j = 0; j < i; ++j) alpha[j][i] = alpha[i][j];
   double error = sum / (2.0 * outputs * set.Rows());
-  if (outputLayer->GetActivation()->Code() == tanhTable.Code()) error *= 0.25;
+  if (TanhOutput()) error *= 0.25;
   return error;
 }
 

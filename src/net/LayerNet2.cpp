@@ -78,12 +78,11 @@ double LayerNet2::ComplexGradient(Vector& gradient) {
     AddComplexOutputGradient(gradient);
     AddComplexHiddenGradient(gradient);
   }
-  const bool tanhOutput = outputLayer->GetActivation()->Code() == tanhTable.Code();
-  const double scale = 1.0 / (tanhOutput ? 4.0 * set.Rows() : static_cast<double>(set.Rows()));
-  for (std::int32_t i = 0; i < gradient.Length(); ++i) gradient[i] *= scale;
-  double count = static_cast<double>(outputs) * set.Rows();
-  if (tanhOutput) count *= 4.0;
-  return sum / count;
+  double rows = set.Rows();
+  if (TanhOutput()) rows *= 4.0;
+  const double scale = 1.0 / rows;
+  for (std::int32_t i = 0; i < n; ++i) gradient[i] *= scale;
+  return MeanSquaredError(sum, set.Rows());
 }
 
 // δ = 2 e f'(y) for the real and the imaginary part of every output.
