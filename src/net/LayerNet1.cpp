@@ -9,11 +9,15 @@
 #include <vector>
 
 #include "net/ComplexLayer.h"
+#include "net/NetworkAnnealing.h"
 #include "net/NetworkFile.h"
 #include "net/RealLayer.h"
 #include "numerics/NumberText.h"
+#include "numerics/Random.h"
 #include "platform/Env.h"
 #include "platform/Text.h"
+#include "search/AnnealingPass.h"
+#include "search/WeightGenetic.h"
 
 namespace {
 
@@ -179,11 +183,13 @@ const Matrix& LayerNet1::SnapshotMatrix(const WeightSnapshot& snapshot, int l) c
 }
 
 bool LayerNet1::AllocateSnapshots(WeightSnapshot& a, WeightSnapshot& b, WeightSnapshot& c) const {
-  for (WeightSnapshot* snapshot : {&a, &b, &c}) {
-    for (int l = 0; l < layerCount; ++l) {
-      const Matrix& w = layers[l]->Weights();
-      if (!SnapshotMatrix(*snapshot, l).Resize(w.Rows(), w.Cols())) return false;
-    }
+  return AllocateSnapshot(a) && AllocateSnapshot(b) && AllocateSnapshot(c);
+}
+
+bool LayerNet1::AllocateSnapshot(WeightSnapshot& snapshot) const {
+  for (int l = 0; l < layerCount; ++l) {
+    const Matrix& w = layers[l]->Weights();
+    if (!SnapshotMatrix(snapshot, l).Resize(w.Rows(), w.Cols())) return false;
   }
   return true;
 }
@@ -327,6 +333,116 @@ double LayerNet1::RegressionInitialization() {
   progress->initializationValue.Set(1.0);
   return mse;
 }
+
+double LayerNet1::Initialize(WeightSnapshot& scratch) {
+  switch (boundSetup.initializationMethod) {
+    case kAnnealing:
+      progress->phase.Set(kPhaseAnnealing);
+      return SimulatedAnnealing(boundSetup.annealing, scratch);
+    case kGenetic: progress->phase.Set(kPhaseGenetic); return GeneticInitialization(boundSetup.genetic);
+    case kRegression: progress->phase.Set(kPhaseRegression); return RegressionInitialization();
+    default: return 1e100;
+  }
+}
+
+void LayerNet1::Perturb(double s, const WeightSnapshot& centre) { PerturbLayers(0, 1, s, centre); }
+
+void LayerNet1::PerturbAll(double s, const WeightSnapshot& centre) {
+  PerturbLayers(0, layerCount, s, centre);
+}
+
+void LayerNet1::PerturbLayers(int first, int end, double s, const WeightSnapshot& centre) {
+  for (int l = first; l < end; ++l) {
+    Matrix& w = layers[l]->Weights();
+    const Matrix& c = SnapshotMatrix(centre, l);
+    for (std::int32_t r = 0; r < w.Rows(); ++r)
+      for (std::int32_t k = 0; k < w.Cols(); ++k)
+        w[r][k] = (Random::Uniform() - 0.5) * s * 30.0 + (1.0 - s) * c[r][k];
+  }
+}
+
+double LayerNet1::SimulatedAnnealing(const annealingParameters& parameters, WeightSnapshot& centre) {
+  progress->initializationMse.Set(1.0);
+  WeightSnapshot lastAccepted;
+  if (!AllocateSnapshot(lastAccepted)) {
+    PostMessage(
+        u"ERROR: \r\n   No enough memory to create tmpSolution on LayerNet1::SimulatedAnnealing.\r\n");
+    return kSearchNoMemory;
+  }
+  return AnnealFromPresentWeights(parameters, centre, lastAccepted, false);
+}
+
+double LayerNet1::AnnealFromPresentWeights(const annealingParameters& parameters, WeightSnapshot& centre,
+                                           WeightSnapshot& lastAccepted, bool withRegression) {
+  SaveSnapshot(centre);
+  NetworkAnnealing subject(*this, *trainingSet, *progress, centre, lastAccepted, withRegression);
+  AnnealingPass pass;
+  const double result = pass.Run(subject, parameters, boundSetup.goal, centre.mse);
+  return subject.RanOutOfMemory() ? kInitializationNoMemory : result;
+}
+
+double LayerNet1::GeneticInitialization(const geneticParameters& parameters) {
+  return EvolveWeights(
+      parameters, 1, false,
+      u"ERROR: \r\n   No enough memory to create tmpSolution on LayerNet1::GeneticInitialization.\r\n");
+}
+
+double LayerNet1::EvolveWeights(const geneticParameters& parameters, int searchedEnd, bool withRegression,
+                                const char16_t* noMemory) {
+  progress->initializationMse.Set(1.0);
+  const std::int32_t geneCount = LayerWeightCount(0, searchedEnd);
+  WeightGenetic engine;
+  std::unique_ptr<std::int16_t[]> best;
+  if (engine.Initialise(parameters.population, geneCount))
+    best.reset(new (std::nothrow) std::int16_t[geneCount]);
+  if (!best) {
+    PostMessage(noMemory);
+    return kSearchNoMemory;
+  }
+  const std::int32_t size = engine.PopulationSize();
+  std::copy_n(engine.Current()[0].genes, geneCount, best.get());
+  double bestError = 1e100;
+  for (std::int32_t g = 0; g < parameters.generations; ++g) {
+    WeightGenetic::Individual* population = engine.Current();
+    for (std::int32_t i = 0; i < size; ++i) {
+      progress->initializationValue.Set(g + 1 + static_cast<double>(i) / (size + 1));
+      const double error = EvaluateGenes(population[i].genes, searchedEnd, withRegression);
+      if (error < 0.0) return error;
+      population[i].error = error;
+      if (error < bestError) {
+        bestError = error;
+        std::copy_n(population[i].genes, geneCount, best.get());
+        progress->initializationMse.Set(error);
+      }
+    }
+    if (!IsRunning()) break;
+    engine.Step(parameters.crossover, parameters.mutation);
+  }
+  return EvaluateGenes(best.get(), searchedEnd, withRegression);
+}
+
+double LayerNet1::EvaluateGenes(const std::int16_t* genes, int searchedEnd, bool withRegression) {
+  DecodeGenes(genes, 0, searchedEnd);
+  if (withRegression) return RegressionInitialization();
+  mse = ComputeMse(*trainingSet);
+  return mse;
+}
+
+std::int32_t LayerNet1::LayerWeightCount(int first, int end) const {
+  std::int32_t count = 0;
+  for (int l = first; l < end; ++l) count += layers[l]->Weights().Rows() * layers[l]->Weights().Cols();
+  return count;
+}
+
+void LayerNet1::DecodeGenes(const std::int16_t* genes, int first, int end) {
+  for (int l = first; l < end; ++l) {
+    Matrix& w = layers[l]->Weights();
+    for (std::int32_t r = 0; r < w.Rows(); ++r)
+      for (std::int32_t k = 0; k < w.Cols(); ++k) w[r][k] = GeneWeight(*genes++);
+  }
+}
+
+void LayerNet1::PostMessage(const char16_t* text) { progress->SetMessage(text); }
 
 bool LayerNet1::FitOutputLayer(OutputRegression& work, const Matrix& source, double clampLimit) {
   const Activation* f = outputLayer->GetActivation();

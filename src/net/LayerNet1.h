@@ -111,6 +111,26 @@ class LayerNet1 : public LineFunction {
   // out. Regression here solves every weight by least squares through the
   // output activation's inverse, unclamped.
   virtual double RegressionInitialization();
+  // Overwrites the weights that output-layer regression does not solve
+  // (here: the output layer) with w = (Uniform() - 0.5) s 30 + (1 - s) c,
+  // c being the same weight of `centre`.
+  virtual void Perturb(double s, const WeightSnapshot& centre);
+  // The same over every layer.
+  virtual void PerturbAll(double s, const WeightSnapshot& centre);
+  // One initialisation attempt with the bound setup's method, publishing
+  // its phase; 1e100 for a method this class does not offer.
+  virtual double Initialize(WeightSnapshot& scratch);
+  // Simulated annealing of every weight around the present ones, which
+  // `centre` receives; the network ends holding the centre. Returns the
+  // error of the last accepted candidate (1.0 when none was), -100.0 when
+  // the working weight set cannot be allocated.
+  double SimulatedAnnealing(const annealingParameters& parameters, WeightSnapshot& centre);
+  // The genetic search over every weight; the network ends holding the
+  // best individual. Returns its mse, -100.0 when the population cannot be
+  // allocated.
+  double GeneticInitialization(const geneticParameters& parameters);
+  // The weight a 16-bit gene stands for: gene x 15 / 32767.
+  static double GeneWeight(std::int16_t gene) { return gene * kGeneUnit; }
 
   // The mse over a scaled set of ColumnCount(true) columns: the mean squared
   // difference between outputs and targets, a quarter of it under a "Tanh"
@@ -169,8 +189,30 @@ class LayerNet1 : public LineFunction {
   void AddRowSquaredErrors(const double* row, std::int32_t cols, double& sum) const;
   // The mse from a sum of squared errors over `rows` training cases.
   double MeanSquaredError(double sum, std::int32_t rows) const;
-  // The result of an initialisation that ran out of memory.
+  // The results of an initialisation that ran out of memory: of a
+  // regression, and of a search whose work space could not be allocated.
   static constexpr double kInitializationNoMemory = -200.0;
+  static constexpr double kSearchNoMemory = -100.0;
+  static constexpr double kGeneUnit = 0.0004577776421399579;
+  // Sizes the snapshot's matrices to the layers. False when memory fails.
+  bool AllocateSnapshot(WeightSnapshot& snapshot) const;
+  // Layers first .. end - 1, counted from the input side.
+  void PerturbLayers(int first, int end, double s, const WeightSnapshot& centre);
+  std::int32_t LayerWeightCount(int first, int end) const;
+  void DecodeGenes(const std::int16_t* genes, int first, int end);
+  // The annealing pass from the present weights; without regression every
+  // weight is annealed, with it the layers Perturb covers.
+  double AnnealFromPresentWeights(const annealingParameters& parameters, WeightSnapshot& centre,
+                                  WeightSnapshot& lastAccepted, bool withRegression);
+  // The genetic search over layers 0 .. searchedEnd - 1, each individual
+  // measured by its mse (after an output-layer regression when
+  // `withRegression`). `noMemory` is posted when the population cannot be
+  // allocated.
+  double EvolveWeights(const geneticParameters& parameters, int searchedEnd, bool withRegression,
+                       const char16_t* noMemory);
+  // Decodes genes into layers 0 .. searchedEnd - 1 and returns the mse.
+  double EvaluateGenes(const std::int16_t* genes, int searchedEnd, bool withRegression);
+  void PostMessage(const char16_t* text);
   // Solves the output layer's weights for the training set: row r of
   // `source` begins with the output layer's inputs for case r, and the
   // right-hand sides are the activation's inverse of the targets.

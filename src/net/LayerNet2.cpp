@@ -292,3 +292,62 @@ void LayerNet2::ForwardHiddenLayers() {
     std::copy_n(last->Output()[0], last->Neurons(), table[r]);
   }
 }
+
+void LayerNet2::Perturb(double s, const WeightSnapshot& centre) {
+  PerturbLayers(0, layerCount - 1, s, centre);
+}
+
+double LayerNet2::Initialize(WeightSnapshot& scratch) {
+  switch (boundSetup.initializationMethod) {
+    case kAnnealing:
+      progress->phase.Set(kPhaseAnnealing);
+      return SimulatedAnnealing(boundSetup.annealing, scratch, false);
+    case kAnnealRegress:
+      progress->phase.Set(kPhaseAnnealing);
+      return SimulatedAnnealing(boundSetup.annealing, scratch, true);
+    case kGeneticRegress:
+      progress->phase.Set(kPhaseGenetic);
+      return GeneticInitialization(boundSetup.genetic);
+    default: return 1e100;
+  }
+}
+
+bool LayerNet2::PrepareRegression(const char16_t* tableMessage, const char16_t* decompositionMessage) {
+  switch (regression.Prepare(trainingSet->Rows(), layers[layerCount - 2]->Neurons(), true)) {
+    case OutputRegression::kNone: return true;
+    case OutputRegression::kNoLayerInputTable: PostMessage(tableMessage); return false;
+    case OutputRegression::kNoDecomposition: PostMessage(decompositionMessage); return false;
+  }
+  return false;
+}
+
+double LayerNet2::SimulatedAnnealing(const annealingParameters& parameters, WeightSnapshot& centre,
+                                     bool withRegression) {
+  progress->initializationMse.Set(1.0);
+  WeightSnapshot lastAccepted;
+  if (!AllocateSnapshot(lastAccepted)) {
+    PostMessage(
+        u"ERROR: \r\n   No enough memory to create tmpSolution on LayerNet2::SimulatedAnnealing.\r\n");
+    return kSearchNoMemory;
+  }
+  if (withRegression &&
+      !PrepareRegression(
+          u"ERROR: \r\n   No enough memory to create hid1Act on LayerNet2::SimulatedAnnealing.\r\n",
+          u"ERROR: \r\n   No enough memory to create SVD on LayerNet2::SimulatedAnnealing.\r\n"))
+    return kSearchNoMemory;
+  const double result = AnnealFromPresentWeights(parameters, centre, lastAccepted, withRegression);
+  regression.Release();
+  return result;
+}
+
+double LayerNet2::GeneticInitialization(const geneticParameters& parameters) {
+  if (!PrepareRegression(
+          u"ERROR: \r\n   No enough memory to create hid1Act on LayerNet2::GeneticInitialization.\r\n",
+          u"ERROR: \r\n   No enough memory to create SVD on LayerNet2::GeneticInitialization.\r\n"))
+    return kSearchNoMemory;
+  const double result = EvolveWeights(
+      parameters, layerCount - 1, true,
+      u"ERROR: \r\n   No enough memory to create tmpSolution on LayerNet2::GeneticInitialization.\r\n");
+  regression.Release();
+  return result;
+}

@@ -36,6 +36,17 @@ class LayerNet2 : public LayerNet1 {
   // Solves the output layer for the present hidden weights, clamping every
   // weight into [-15, 15]; a complex network takes ComplexRegression.
   double RegressionInitialization() override;
+  // The hidden layers.
+  void Perturb(double s, const WeightSnapshot& centre) override;
+  double Initialize(WeightSnapshot& scratch) override;
+  // Simulated annealing around the present weights: of every weight, or,
+  // with regression, of the hidden layers with the output layer solved for
+  // every candidate. Results as LayerNet1's.
+  double SimulatedAnnealing(const annealingParameters& parameters, WeightSnapshot& centre,
+                            bool withRegression);
+  // The genetic search over the hidden layers with the output layer solved
+  // by regression for every individual.
+  double GeneticInitialization(const geneticParameters& parameters);
 
   std::int32_t Hidden1Size() const { return hidden1Count; }
   const Layer* Hidden1() const { return hidden1.get(); }
@@ -58,6 +69,9 @@ class LayerNet2 : public LayerNet1 {
   // Runs the hidden layers over the training set into the regression's
   // table of output-layer inputs.
   void ForwardHiddenLayers();
+  // Prepares the regression's work space for the training set; on failure
+  // posts the message for the part that could not be allocated.
+  bool PrepareRegression(const char16_t* tableMessage, const char16_t* decompositionMessage);
   // The output-layer regression with the work space prepared.
   double FitOutputLayerToHidden();
 
