@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "net/LayerNet2.h"
+#include "numerics/Random.h"
 #include "support/NetworkBuilders.h"
 #include "support/TempDir.h"
 
@@ -77,6 +78,33 @@ TEST(ComplexLearning, EachOptimiserLearnsAComplexLinearMap) {
     EXPECT_LT(mse, 1e-5) << kMethodNames[method];
     EXPECT_LT(mse, start) << kMethodNames[method];
     std::printf("%s: mse %.3g after regression, %.3g after training\n", kMethodNames[method], start, mse);
+  }
+}
+
+TEST(ComplexLearning, EveryInitialisationOfAHiddenLayerNetworkThenEveryOptimiserLearnsTheMap) {
+  const char* initNames[] = {"Anneal+Regress", "", "", "Annealing", "Genetic+Regress"};
+  for (int init : {kAnnealRegress, kAnnealing, kGeneticRegress}) {
+    for (int method : {kConjugateGradient, kLevenbergMarquardt, kVariableMetric}) {
+      Random::Restart();
+      Trainee t(MakeSetup(1, 2, 0, 1, 1, 0, 2, kGeneric, true), ComplexLinearMapSet(24), method);
+      t.net.ZeroWeights();
+      t.setup.initializationMethod = init;
+      t.setup.annealing.temperatures = 5;
+      t.setup.annealing.iterations = 20;
+      t.setup.genetic.population = 10;
+      t.setup.genetic.generations = 10;
+      t.net.Bind(&t.set, &t.progress, t.setup);
+      ASSERT_TRUE(t.net.IsInitMethodValid());
+      WeightSnapshot a, b, scratch;
+      ASSERT_TRUE(t.net.AllocateSnapshots(a, b, scratch));
+      const double initial = t.net.Initialize(scratch);
+      ASSERT_GE(initial, 0.0) << initNames[init];
+      t.Optimise();
+      const double mse = t.net.ComputeMse(t.set);
+      EXPECT_LT(mse, 1e-3) << initNames[init] << ", " << kMethodNames[method];
+      std::printf("%s, %s: mse %.3g after initialisation, %.3g after training\n", initNames[init],
+                  kMethodNames[method], initial, mse);
+    }
   }
 }
 
