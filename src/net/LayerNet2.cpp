@@ -149,18 +149,26 @@ double LayerNet2::AccumulateRowComplex(std::int32_t output, int part, double tar
   ComplexRowDerivatives(output, part, outputLayer->GetActivation()->Derivative(y));
   const double* d = rowDerivatives.Data();
   const double error = target - y;
-  // Entries of the other outputs are zero and would add nothing.
-  for (std::int32_t i = 0; i < rowDerivatives.Length(); ++i) {
-    if (d[i] == 0.0) continue;
+  // D is zero outside this output's block and the hidden block, so only
+  // those rows and columns of alpha and beta gain anything.
+  const std::int32_t width = outputLayer->Weights().Cols();
+  const std::int32_t first = output * width, last = first + width;
+  const std::int32_t hiddenStart = HiddenOffset(0), n = WeightCount();
+  for (std::int32_t i = first; i < last; ++i) {
     double* a = alpha[i];
-    for (std::int32_t j = 0; j <= i; ++j) a[j] += d[i] * d[j];
+    for (std::int32_t j = first; j <= i; ++j) a[j] += d[i] * d[j];
+    beta[i] += error * d[i];
+  }
+  for (std::int32_t i = hiddenStart; i < n; ++i) {
+    double* a = alpha[i];
+    for (std::int32_t j = first; j < last; ++j) a[j] += d[i] * d[j];
+    for (std::int32_t j = hiddenStart; j <= i; ++j) a[j] += d[i] * d[j];
     beta[i] += error * d[i];
   }
   return error * error;
 }
 
 void LayerNet2::ComplexRowDerivatives(std::int32_t output, int part, double slope) {
-  rowDerivatives.Zero();
   const Activation* g1 = hidden1->GetActivation();
   const double* h = hidden1->Output()[0];
   const double* w = outputLayer->Weights()[output];
@@ -171,7 +179,8 @@ void LayerNet2::ComplexRowDerivatives(std::int32_t output, int part, double slop
     d[2 * j] = part == 0 ? slope * a : slope * b;
     d[2 * j + 1] = part == 0 ? -slope * b : slope * a;
   }
-  d[width - 2 + part] = slope;
+  d[width - 2] = part == 0 ? slope : 0.0;
+  d[width - 1] = part == 0 ? 0.0 : slope;
   const double* x = lmRow;
   for (std::int32_t j = 0; j < hidden1Count; ++j) {
     const double c = w[2 * j], dw = w[2 * j + 1];

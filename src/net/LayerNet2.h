@@ -57,8 +57,9 @@ class LayerNet2 : public LayerNet1 {
   void ComplexOutputDeltas(const double* row, std::int32_t cols, double& sum);
   void AddComplexOutputGradient(Vector& gradient) const;
   void AddComplexHiddenGradient(Vector& gradient) const;
-  // The derivatives of output part y of `output` in rowDerivatives, given its
-  // activation derivative.
+  // The derivatives of output part y of `output`, given its activation
+  // derivative, into the only blocks of rowDerivatives where they can be
+  // non-zero: that output's weights and the hidden layer's.
   void ComplexRowDerivatives(std::int32_t output, int part, double slope);
   // The regression's equations over the hidden outputs of every row, and the
   // inverse targets of one output; equations past 2 x rows stay zero.
