@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every test: installs what is missing, builds the native and the Windows
-# presets, runs both suites (the Windows one under Wine) and gives each fuzz
-# target a bounded run. Exits non-zero when anything fails.
+# presets, runs both suites (the Windows one under Wine), runs the training
+# tests under ThreadSanitizer and gives each fuzz target a bounded run.
+# Exits non-zero when anything fails.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$here"
@@ -16,6 +17,10 @@ ctest --preset native -j "$(nproc)"
 echo "== sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer) and tests"
 "$here/scripts/build.sh" native-debug
 ctest --preset native-debug -j "$(nproc)"
+
+echo "== ThreadSanitizer build and the training-thread tests"
+"$here/scripts/build.sh" native-tsan
+build/native-tsan/tests/tessarion_tests --gtest_filter='TrainingDriver*:TrainingRace*:Optimiser*:TrainCommand*'
 
 echo "== Windows build and tests under Wine"
 "$here/scripts/build.sh" windows

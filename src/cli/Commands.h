@@ -4,6 +4,7 @@
 // The command definitions, one per source file.
 Command NetNewCommand();
 Command InfoCommand();
+Command TrainCommand();
 Command SimulateCommand();
 Command ClassifyCommand();
 Command AnalyzeCommand();

@@ -1,6 +1,14 @@
 #include "cli/Terminal.h"
 
+#include <iostream>
 #include <string>
+
+#if defined(_WIN32)
+#include <io.h>
+#include <stdio.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "platform/Text.h"
 
@@ -29,4 +37,28 @@ void Terminal::Usage(std::string_view command, std::string_view text) {
     err << "Run 'tessarion-cli " << command << " --help' for its usage.\n";
   }
   err.flush();
+}
+
+bool Terminal::ShowsProgress() const {
+#if defined(_WIN32)
+  const bool terminal = _isatty(_fileno(stderr)) != 0;
+#else
+  const bool terminal = isatty(STDERR_FILENO) != 0;
+#endif
+  return &err == &std::cerr && terminal;
+}
+
+void Terminal::Progress(std::string_view line) {
+  // Blanks cover what is left of a longer previous line.
+  err << '\r' << line;
+  if (line.size() < progressWidth) err << std::string(progressWidth - line.size(), ' ');
+  progressWidth = line.size();
+  err.flush();
+}
+
+void Terminal::EndProgress() {
+  if (progressWidth == 0) return;
+  err << '\n';
+  err.flush();
+  progressWidth = 0;
 }

@@ -32,7 +32,8 @@ class LayerNet1 : public LineFunction {
   LayerNet1() = default;
   LayerNet1(const LayerNet1&) = delete;
   LayerNet1& operator=(const LayerNet1&) = delete;
-  ~LayerNet1() override = default;
+  // Waits for a training thread that is still running.
+  ~LayerNet1() override;
 
   // Gives a training run its data: the scaled training set and the progress
   // record stay the caller's, the setup is copied so later edits do not
@@ -42,6 +43,15 @@ class LayerNet1 : public LineFunction {
   // soon after it is cleared.
   void SetKeepRunning(bool value);
   bool IsRunning() const;
+  // Sets keep-running and starts ThreadFunc on a thread of its own; false
+  // when the thread cannot be created, one still exists, or nothing is
+  // bound.
+  bool Start();
+  // Waits for the training thread, then clears keep-running.
+  void Join();
+  // One training run: initialisation attempts and optimisation for the
+  // bound setup's cycles, ending with the best weights seen.
+  virtual void ThreadFunc();
 
   // Builds the layers a description asks for, all weights 0; `withOutputs`
   // also sizes each layer's output row, which Forward needs. False, leaving
@@ -105,7 +115,6 @@ class LayerNet1 : public LineFunction {
   // beta, where D holds the output's derivatives by every weight; returns
   // the squared error.
   virtual double AccumulateRow(std::int32_t output, double target, Matrix& alpha, Vector& beta);
-
   // Initialisation. Each returns the mse of the weights it leaves in the
   // network (also stored as its mse), or a negative value when memory runs
   // out. Regression here solves every weight by least squares through the
@@ -233,8 +242,14 @@ class LayerNet1 : public LineFunction {
   // The weights at p + t d of the running line search.
   void MoveAlongLine(double t);
   bool TanhOutput() const;
+  // Sizes the gradient and row-pass work space unless it fits already.
+  bool SizeOptimisationSpace();
   void PublishOptimisation(double value, std::int32_t epoch);
   void PublishOptimisationMse(double value);
+  // Ends a run that failed: the message, the network's mse, phase 0 and
+  // keep-running cleared.
+  void EndRun(const char16_t* text, double finalMse);
+  double RunOptimiser();
   void PublishEpoch(std::int32_t epoch);
 
   mutable std::mutex keepRunningLock;
@@ -262,6 +277,7 @@ class LayerNet1 : public LineFunction {
   std::int32_t style = kGeneric;
 
   // The running line search's point and direction (owned by the optimiser).
+  std::thread trainingThread;
   Vector* linePoint = nullptr;
   Vector* lineDirection = nullptr;
   // Gradient and row-pass work space: one delta per neuron of each layer

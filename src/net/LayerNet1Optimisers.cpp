@@ -64,7 +64,9 @@ double LargestMagnitude(const Vector& v) {
 
 }  // namespace
 
-bool LayerNet1::PrepareOptimisation() {
+bool LayerNet1::PrepareOptimisation() { return SizeOptimisationSpace(); }
+
+bool LayerNet1::SizeOptimisationSpace() {
   for (int l = 0; l < layerCount; ++l) {
     const std::int32_t neurons = layers[l]->Neurons();
     if (layerDelta[l].Length() != neurons && !layerDelta[l].Resize(neurons)) return false;
@@ -104,7 +106,7 @@ bool LayerNet1::TanhOutput() const { return outputLayer->GetActivation()->Code()
 double LayerNet1::Gradient(Vector& gradient) {
   const std::int32_t n = WeightCount();
   if (gradient.Length() != n ? !gradient.Resize(n) : (gradient.Zero(), false)) return kNoMemory;
-  if (!PrepareOptimisation()) return kNoMemory;
+  if (!SizeOptimisationSpace()) return kNoMemory;
   const Matrix& set = *trainingSet;
   const int top = layerCount - 1;
   const Activation& outputFunction = *outputLayer->GetActivation();
@@ -180,7 +182,7 @@ double LayerNet1::ConjugateGradient() {
   const std::int32_t n = WeightCount();
   Vector g, h, p;
   FindMinimumD line;
-  if (!g.Resize(n) || !h.Resize(n) || !p.Resize(n) || !line.SetPoint(p) || !PrepareOptimisation())
+  if (!g.Resize(n) || !h.Resize(n) || !p.Resize(n) || !line.SetPoint(p) || !SizeOptimisationSpace())
     return kNoMemory;
   Vector& xi = line.Direction();
   linePoint = &p;
@@ -224,7 +226,7 @@ double LayerNet1::VariableMetric() {
   FindMinimumD line;
   if (!platform::MemoryCanHold(static_cast<std::uint64_t>(n) * n * sizeof(double))) return kNoMemory;
   if (!g.Resize(n) || !dg.Resize(n) || !hdg.Resize(n) || !p.Resize(n) || !line.SetPoint(p) ||
-      !hessian.Resize(n, n) || !PrepareOptimisation())
+      !hessian.Resize(n, n) || !SizeOptimisationSpace())
     return kNoMemory;
   Vector& xi = line.Direction();
   GetWeights(p);
@@ -281,7 +283,7 @@ double LayerNet1::VariableMetric() {
 
 double LayerNet1::ErrorAndDerivatives(Matrix& alpha, Vector& beta) {
   if (complexFlag) return ErrorAndDerivativesComplex(alpha, beta);
-  if (!PrepareOptimisation()) return kNoMemory;
+  if (!SizeOptimisationSpace()) return kNoMemory;
   alpha.Zero();
   beta.Zero();
   const Matrix& set = *trainingSet;
@@ -358,7 +360,7 @@ double LayerNet1::LevenbergMarquardt() {
   Vector beta, workBeta, step;
   MatrixOperation solver;
   if (!alpha.Resize(n, n) || solver.Setup(n, n) || !beta.Resize(n) || !workBeta.Resize(n) ||
-      !step.Resize(n) || !PrepareOptimisation())
+      !step.Resize(n) || !SizeOptimisationSpace())
     return kNoMemory;
   Matrix& work = solver.A;
   double e = ErrorAndDerivatives(alpha, beta);

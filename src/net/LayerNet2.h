@@ -4,6 +4,9 @@
 // A layer network with one hidden layer; the only kind that may be complex.
 class LayerNet2 : public LayerNet1 {
  public:
+  // The training thread runs this class's operations: it must end before
+  // the members go.
+  ~LayerNet2() override { Join(); }
   bool Create(const networkSetup& setup, bool withOutputs) override;
   Message Load(const std::filesystem::path& path) override;
   void Destroy() override;

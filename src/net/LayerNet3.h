@@ -4,6 +4,9 @@
 // A layer network with two hidden layers.
 class LayerNet3 : public LayerNet2 {
  public:
+  // The training thread runs this class's operations: it must end before
+  // the members go.
+  ~LayerNet3() override { Join(); }
   bool Create(const networkSetup& setup, bool withOutputs) override;
   Message Load(const std::filesystem::path& path) override;
   void Destroy() override;
