@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 
 #include "net/LayerNet2.h"
@@ -157,6 +159,87 @@ TEST(ComplexCommands, AnalyzeReportsBothPartsOfEveryColumn) {
   const CliRun refused = Cli({"analyze", Utf8(wide), "--net", net});
   EXPECT_EQ(refused.status, 1);
   EXPECT_EQ(refused.err, "The number of columns in the training set is incorrect\n");
+}
+
+// y = (0.6 - 0.4i) x + (0.1 + 0.2i) over 40 inputs, as CSV text.
+std::string ComplexMapCsv(bool withTargets) {
+  std::string text;
+  for (int r = 0; r < 40; ++r) {
+    const double u = 0.8 * std::sin(1.7 * r + 0.4), v = 0.8 * std::cos(2.9 * r + 1.1);
+    char line[160];
+    if (withTargets)
+      std::snprintf(line, sizeof line, "%.6f,%.6f,%.6f,%.6f\n", u, v, 0.6 * u + 0.4 * v + 0.1,
+                    0.6 * v - 0.4 * u + 0.2);
+    else
+      std::snprintf(line, sizeof line, "%.6f,%.6f\n", u, v);
+    text += line;
+  }
+  return text;
+}
+
+// The squared error of a simulation output against the map's targets.
+double SimulationError(const std::filesystem::path& output, const Matrix& set) {
+  Matrix simulated;
+  EXPECT_EQ(simulated.LoadCsv(output), nullptr);
+  EXPECT_EQ(simulated.Rows(), set.Rows());
+  EXPECT_EQ(simulated.Cols(), 2);
+  double sum = 0.0;
+  for (std::int32_t r = 0; r < simulated.Rows(); ++r)
+    for (int k = 0; k < 2; ++k) sum += std::pow(simulated[r][k] - set[r][2 + k], 2);
+  return sum;
+}
+
+TEST(ComplexCommands, TrainFitsAComplexMapWithEachOptimiser) {
+  for (const char* method : {"cg", "lm", "vm"}) {
+    TempDir dir;
+    const auto set = dir.Write("map.csv", ComplexMapCsv(true));
+    const auto inputs = dir.Write("inputs.csv", ComplexMapCsv(false));
+    const std::string net = Utf8(dir.File("m.tsn")), trained = Utf8(dir.File("trained.tsn"));
+    ASSERT_EQ(Cli({"net-new", net, "--inputs", "1", "--hidden1", "2", "--act1", "tanh", "--outputs", "1",
+                   "--out-act", "linear", "--complex", "--scale-from", Utf8(set)})
+                  .status,
+              0);
+    const CliRun run = Cli({"train", net, Utf8(set), "-o", trained, "--method", method, "--epochs", "300",
+                            "--goal", "1e-7", "--sa-temps", "5", "--sa-iters", "20", "--quiet"});
+    ASSERT_EQ(run.status, 0) << method << run.err;
+    EXPECT_EQ(run.out.rfind("Training ", 0), 0u) << run.out;
+    EXPECT_NE(run.out.find("mse: "), std::string::npos) << run.out;
+    EXPECT_NE(Cli({"info", trained}).out.find("Domain: Complex\n"), std::string::npos);
+
+    Matrix targets;
+    ASSERT_EQ(targets.LoadCsv(set), nullptr);
+    ASSERT_EQ(Cli({"simulate", net, Utf8(inputs), Utf8(dir.File("before.csv"))}).status, 0);
+    ASSERT_EQ(Cli({"simulate", trained, Utf8(inputs), Utf8(dir.File("after.csv"))}).status, 0);
+    const double before = SimulationError(dir.File("before.csv"), targets);
+    const double after = SimulationError(dir.File("after.csv"), targets);
+    EXPECT_LT(after, 1e-3 * before) << method;
+  }
+}
+
+TEST(ComplexCommands, TrainedComplexClassifierClassifiesItsSet) {
+  TempDir dir;
+  std::string text, inputs, classes;
+  for (int r = 0; r < 40; ++r) {
+    const double u = std::sin(1.3 * r + 0.2), v = std::cos(2.1 * r + 0.7);
+    const int c = u - v > 0.0 ? 1 : 2;
+    char line[96];
+    std::snprintf(line, sizeof line, "%.6f,%.6f", u, v);
+    inputs += std::string(line) + "\n";
+    text += std::string(line) + "," + std::to_string(c) + "\n";
+    classes += std::to_string(c) + "\r\n";
+  }
+  const auto set = dir.Write("cls.csv", text);
+  const std::string net = Utf8(dir.File("k.tsn")), trained = Utf8(dir.File("trained.tsn"));
+  ASSERT_EQ(Cli({"net-new", net, "--inputs", "1", "--hidden1", "3", "--act1", "tanh", "--outputs", "2",
+                 "--style", "classifier", "--complex", "--scale-from", Utf8(set)})
+                .status,
+            0);
+  const CliRun run = Cli({"train", net, Utf8(set), "-o", trained, "--method", "lm", "--epochs", "200",
+                          "--sa-temps", "5", "--sa-iters", "20", "--quiet"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  ASSERT_EQ(Cli({"classify", trained, Utf8(dir.Write("in.csv", inputs)), Utf8(dir.File("out.csv"))}).status,
+            0);
+  EXPECT_EQ(TempDir::Read(dir.File("out.csv")), classes);
 }
 
 }  // namespace
