@@ -77,14 +77,6 @@ class LayerNet1 : public LineFunction {
   virtual std::int32_t Hidden2Size() const { return 0; }
   // Adds step x weights to the network's weights.
   virtual void AddScaled(double step, const Vector& weights);
-  // The Levenberg-Marquardt row pass of one part (0 real, 1 imaginary) of
-  // complex output `output`, after Forward of the row lmRow: forms the derivatives
-  // D of that output part with respect to every weight, adds D_i D_j to
-  // alpha[i][j] for j <= i and (target - y) D_i to beta[i], and returns
-  // (target - y)^2. Only a complex network has outputs with two parts; this
-  // class has none and returns 1.0.
-  virtual double AccumulateRowComplex(std::int32_t output, int part, double target, Matrix& alpha,
-                                      Vector& beta);
 
   // Whether the bound initialisation method suits this class, and whether
   // the bound set has the rows a regression needs.
@@ -115,6 +107,22 @@ class LayerNet1 : public LineFunction {
   // beta, where D holds the output's derivatives by every weight; returns
   // the squared error.
   virtual double AccumulateRow(std::int32_t output, double target, Matrix& alpha, Vector& beta);
+  // The Levenberg-Marquardt error pass of a complex network over the bound
+  // training set: alpha (n x n, symmetric) and beta (n) from
+  // AccumulateRowComplex over the real and imaginary part of every output of
+  // every row, and the error sum / (2 x outputs x rows), a quarter of that
+  // under a "Tanh" output layer. 1e100 when the run is stopped during the
+  // pass, -200.0 when its work space cannot be had. Requires: a bound
+  // training set; alpha n x n, beta n, n = WeightCount().
+  double ErrorAndDerivativesComplex(Matrix& alpha, Vector& beta);
+  // The Levenberg-Marquardt row pass of one part (0 real, 1 imaginary) of
+  // complex output `output`, after Forward of the row lmRow: forms the
+  // derivatives D of that output part with respect to every weight, adds
+  // D_i D_j to alpha[i][j] for j <= i and (target - y) D_i to beta[i], and
+  // returns (target - y)^2. Only a complex network has outputs with two
+  // parts; this class has none and returns 1.0.
+  virtual double AccumulateRowComplex(std::int32_t output, int part, double target, Matrix& alpha,
+                                      Vector& beta);
   // Initialisation. Each returns the mse of the weights it leaves in the
   // network (also stored as its mse), or a negative value when memory runs
   // out. Regression here solves every weight by least squares through the
@@ -149,14 +157,6 @@ class LayerNet1 : public LineFunction {
   // the target columns after them, in place.
   void ScaleTrainingSet(Matrix& set, std::int32_t columns) const;
   std::int32_t ColumnCount(bool withTargets) const;
-  // The Levenberg-Marquardt error pass of a complex network over the bound
-  // training set: alpha (n x n, symmetric) and beta (n) from
-  // AccumulateRowComplex over the real and imaginary part of every output of
-  // every row, and the error sum / (2 x outputs x rows), a quarter of that
-  // under a "Tanh" output layer. 1e100 when the run is stopped during the
-  // pass, -200.0 when its work space cannot be had. Requires: a bound
-  // training set; alpha n x n, beta n, n = WeightCount().
-  double ErrorAndDerivativesComplex(Matrix& alpha, Vector& beta);
   // The class of the last Forward: 1 + the index of the first largest
   // output, or 0 when that output is below the activation's threshold.
   std::int32_t ClassDecision() const;
