@@ -288,6 +288,39 @@ double LayerNet1::MeanSquaredError(double sum, std::int32_t rows) const {
   return sum / count;
 }
 
+double LayerNet1::TargetValue(const double* row, std::int32_t cols, std::int32_t value) const {
+  const std::int32_t parts = complexFlag ? 2 : 1;
+  if (style == kClassifier) {
+    const Activation* f = outputLayer->GetActivation();
+    return std::trunc(row[cols - 1]) == value / parts + 1 ? f->UpperTarget() : f->LowerTarget();
+  }
+  return style == kGeneric ? row[ColumnCount(false) + value] : row[value];
+}
+
+double LayerNet1::AccumulateRowComplex(std::int32_t, int, double, Matrix&, Vector&) { return 1.0; }
+
+double LayerNet1::ErrorAndDerivativesComplex(Matrix& alpha, Vector& beta) {
+  if (!PrepareOptimisation()) return -200.0;
+  const Matrix& set = *trainingSet;
+  alpha.Zero();
+  beta.Zero();
+  double sum = 0.0;
+  for (std::int32_t r = 0; r < set.Rows(); ++r) {
+    Forward(set, r);
+    lmRow = set[r];
+    for (std::int32_t k = 0; k < outputs; ++k) {
+      for (int part = 0; part < 2; ++part)
+        sum += AccumulateRowComplex(k, part, TargetValue(set[r], set.Cols(), 2 * k + part), alpha, beta);
+    }
+    if (!IsRunning()) return 1e100;
+  }
+  for (std::int32_t i = 0; i < alpha.Rows(); ++i)
+    for (std::int32_t j = 0; j < i; ++j) alpha[j][i] = alpha[i][j];
+  double error = sum / (2.0 * outputs * set.Rows());
+  if (TanhOutput()) error *= 0.25;
+  return error;
+}
+
 double LayerNet1::RegressionInitialization() {
   progress->initializationMse.Set(1.0);
   progress->initializationValue.Set(0.0);

@@ -103,13 +103,30 @@ class LayerNet1 : public LineFunction {
   double VariableMetric();
   // One Levenberg-Marquardt error pass: alpha (n x n, symmetric) and beta
   // (n) from every row's output derivatives; returns the mse, or 1e100 when
-  // a stop request cut the pass short.
+  // a stop request cut the pass short. A complex network takes the complex
+  // pass.
   double ErrorAndDerivatives(Matrix& alpha, Vector& beta);
   // The row pass for one output of the last Forward (whose input row is
   // lmRow): adds D D^T to alpha's lower triangle and (target - y) D to
   // beta, where D holds the output's derivatives by every weight; returns
   // the squared error.
   virtual double AccumulateRow(std::int32_t output, double target, Matrix& alpha, Vector& beta);
+  // The Levenberg-Marquardt error pass of a complex network over the bound
+  // training set: alpha (n x n, symmetric) and beta (n) from
+  // AccumulateRowComplex over the real and imaginary part of every output of
+  // every row, and the error sum / (2 x outputs x rows), a quarter of that
+  // under a "Tanh" output layer. 1e100 when the run is stopped during the
+  // pass, -200.0 when its work space cannot be had. Requires: a bound
+  // training set; alpha n x n, beta n, n = WeightCount().
+  double ErrorAndDerivativesComplex(Matrix& alpha, Vector& beta);
+  // The Levenberg-Marquardt row pass of one part (0 real, 1 imaginary) of
+  // complex output `output`, after Forward of the row lmRow: forms the
+  // derivatives D of that output part with respect to every weight, adds
+  // D_i D_j to alpha[i][j] for j <= i and (target - y) D_i to beta[i], and
+  // returns (target - y)^2. Only a complex network has outputs with two
+  // parts; this class has none and returns 1.0.
+  virtual double AccumulateRowComplex(std::int32_t output, int part, double target, Matrix& alpha,
+                                      Vector& beta);
   // Initialisation. Each returns the mse of the weights it leaves in the
   // network (also stored as its mse), or a negative value when memory runs
   // out. Regression here solves every weight by least squares through the
@@ -215,6 +232,9 @@ class LayerNet1 : public LineFunction {
   // right-hand sides are the activation's inverse of the targets.
   bool FitOutputLayer(OutputRegression& work, const Matrix& source, double clampLimit);
   double ClassValue(std::int32_t k) const;
+  // The target of output value `value` (complex: 2k real part, 2k + 1
+  // imaginary part of output k) in a training row of `cols` columns.
+  double TargetValue(const double* row, std::int32_t cols, std::int32_t value) const;
   Message WrongWidth(std::int32_t found, std::int32_t needed);
 
   // Training helpers.

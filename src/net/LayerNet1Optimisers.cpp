@@ -282,6 +282,7 @@ double LayerNet1::VariableMetric() {
 }
 
 double LayerNet1::ErrorAndDerivatives(Matrix& alpha, Vector& beta) {
+  if (complexFlag) return ErrorAndDerivativesComplex(alpha, beta);
   if (!SizeOptimisationSpace()) return kNoMemory;
   alpha.Zero();
   beta.Zero();
