@@ -298,4 +298,21 @@ TEST(Monitor, ARealRunStartedFromTheToolbarEndsInItsVerdict) {
   EXPECT_TRUE(r.shell.Enabled(kCmdStart));
 }
 
+TEST(Monitor, StoppingARealRunRestoresTheTitleAtItsEnd) {
+  PlayedRun r;
+  r.workspace.SetTitleFromPath(u"C:\\nets\\long.tsn");
+  r.workspace.TrainingSetup().goal = 1e-300;
+  r.workspace.TrainingSetup().cycles = 1000;
+  r.workspace.ApplyTrainingSetup();
+  ASSERT_TRUE(r.workspace.Execute(kCmdStart));
+  ASSERT_TRUE(r.workspace.Execute(kCmdStop));
+  EXPECT_EQ(r.shell.Title(), u"Please wait, trying to stop ...");
+  while (r.workspace.CurrentNetwork()->IsRunning()) std::this_thread::yield();
+  r.Tick();
+  EXPECT_FALSE(r.workspace.IsBusy());
+  EXPECT_EQ(r.shell.Title(), u"Tessarion - long.tsn");
+  EXPECT_EQ(r.Label(Label::kStatus), "Training Over!");
+  EXPECT_NE(r.workspace.Progress().trainingCycle.Get(), 1000);
+}
+
 }  // namespace
