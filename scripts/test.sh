@@ -20,7 +20,7 @@ ctest --preset native-debug -j "$(nproc)"
 
 echo "== ThreadSanitizer build and the training-thread tests"
 "$here/scripts/build.sh" native-tsan
-build/native-tsan/tests/tessarion_tests --gtest_filter='TrainingDriver*:TrainingRace*:Optimiser*:TrainCommand*:Monitor*'
+build/native-tsan/tests/tessarion_tests --gtest_filter='TrainingDriver*:TrainingRace*:Optimiser*:TrainCommand*:Monitor*:EvaluationCommands*:EvaluationCli*'
 
 echo "== Windows build and tests under Wine"
 "$here/scripts/build.sh" windows

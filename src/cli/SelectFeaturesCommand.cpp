@@ -1,6 +1,5 @@
-#include <charconv>
-
 #include "cli/Commands.h"
+#include "cli/OptionValues.h"
 #include "cli/TrainingOptions.h"
 #include "data/FeatureSelectionResults.h"
 #include "platform/Text.h"
@@ -15,10 +14,7 @@ bool ReadSearchOptions(const Arguments& args, FeatureSelectionSettings& settings
     std::int32_t* field;
   } counts[] = {{"--population", &settings.population}, {"--generations", &settings.generations}};
   for (const auto& count : counts) {
-    if (!args.Has(count.name)) continue;
-    const std::string text = args.Value(count.name);
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), *count.field);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty())
+    if (args.Has(count.name) && !ParseInt(args.Value(count.name), *count.field))
       return why = std::string(count.name) + " needs a whole number", false;
   }
   const struct {
@@ -26,10 +22,7 @@ bool ReadSearchOptions(const Arguments& args, FeatureSelectionSettings& settings
     double* field;
   } reals[] = {{"--crossover", &settings.crossover}, {"--mutation", &settings.mutation}};
   for (const auto& real : reals) {
-    if (!args.Has(real.name)) continue;
-    const std::string text = args.Value(real.name);
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), *real.field);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty())
+    if (args.Has(real.name) && !ParseDouble(args.Value(real.name), *real.field))
       return why = std::string(real.name) + " needs a number", false;
   }
   return true;
