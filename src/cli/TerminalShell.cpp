@@ -10,6 +10,7 @@ namespace {
 // The rows of the progress panels the line shows.
 constexpr int kInitTimeRow = 3;
 constexpr int kOptTimeRow = 2;
+constexpr int kSequenceTimeRow = 3;
 
 }  // namespace
 
@@ -61,17 +62,23 @@ void TerminalShell::SetPanelCell(Panel panel, int row, int column, const std::u1
   if (column != 1) return;
   if (panel == Panel::kInitializationProgress && row == kInitTimeRow) initTimeLeft = text;
   if (panel == Panel::kOptimizationProgress && row == kOptTimeRow) optTimeLeft = text;
+  if (panel == Panel::kFsLoocvProgress && row == kSequenceTimeRow) sequenceTimeLeft = text;
 }
 
 void TerminalShell::SetProgressBar(Bar bar, int percent) {
   if (bar == Bar::kInitialization) initPercent = percent;
   if (bar == Bar::kOptimization) optPercent = percent;
+  if (bar == Bar::kFsLoocv) sequencePercent = percent;
 }
 
 std::string TerminalShell::ProgressLine() const {
-  return "initialization " + std::to_string(initPercent) + "% (" + platform::Utf16ToUtf8(initTimeLeft) +
-         "), optimization " + std::to_string(optPercent) + "% (" + platform::Utf16ToUtf8(optTimeLeft) +
-         "), " + platform::Utf16ToUtf8(mse);
+  // A leave-one-out or feature-selection sequence leads with its own share.
+  const std::string sequence = sequencePercent > 0 ? "runs " + std::to_string(sequencePercent) + "% (" +
+                                                         platform::Utf16ToUtf8(sequenceTimeLeft) + "), "
+                                                   : "";
+  return sequence + "initialization " + std::to_string(initPercent) + "% (" +
+         platform::Utf16ToUtf8(initTimeLeft) + "), optimization " + std::to_string(optPercent) + "% (" +
+         platform::Utf16ToUtf8(optTimeLeft) + "), " + platform::Utf16ToUtf8(mse);
 }
 
 void TerminalShell::ShowProgressLine() {

@@ -88,6 +88,8 @@ class TerminalShell : public Shell {
   int errorsShown = 0;
   int initPercent = 0;
   int optPercent = 0;
+  int sequencePercent = 0;
+  std::u16string sequenceTimeLeft;
   std::u16string mse;
   std::u16string initTimeLeft;
   std::u16string optTimeLeft;

@@ -101,3 +101,25 @@ TEST(EvaluationCli, SelectFeaturesFindsTheTellingColumnAndPrunes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(EvaluationCli, ValidateAndConfusionTakeComplexNetworks) {
+  TempDir dir;
+  const std::string net = Utf8(dir.File("c.tsn"));
+  ASSERT_EQ(Cli({"net-new", net, "--inputs", "1", "--hidden1", "2", "--outputs", "2", "--style", "classifier",
+                 "--complex"})
+                .status,
+            0);
+  // Zero weights: every part of every output is 0.5, so class 1 always,
+  // and each part misses its target by 0.4.
+  const auto set = dir.Write("s.csv", "0,0,1\n1,1,2\n");
+  const CliRun validated = Cli({"validate", net, Utf8(set)});
+  ASSERT_EQ(validated.status, 0) << validated.err;
+  EXPECT_EQ(validated.out.substr(0, validated.out.find('\n')), "Validate Set - mse = 0.16");
+  const CliRun confusion = Cli({"confusion", net, Utf8(set)});
+  ASSERT_EQ(confusion.status, 0) << confusion.err;
+  EXPECT_EQ(confusion.out.substr(0, confusion.out.find('\n')), "Confusion matrix (No. errors = 1)");
+}
+
+}  // namespace

@@ -45,11 +45,16 @@ TEST(TerminalShell, TheProgressLineFollowsTheMonitor) {
   shell.ShowProgressLine();
   shell.SetLabel(Label::kMse, u"mse: 1", kRed);
   shell.ShowProgressLine();
+  // A sequence of runs leads the line with its own progress.
+  shell.SetProgressBar(Bar::kFsLoocv, 12);
+  shell.SetPanelCell(Panel::kFsLoocvProgress, 3, 1, u"0:01:40");
+  shell.ShowProgressLine();
   shell.StopTimer();
   EXPECT_FALSE(shell.TimerActive());
   EXPECT_EQ(err.str(),
             "\rinitialization 40% (0:00:12), optimization 0% (Unknown), mse: 0.25"
-            "\rinitialization 40% (0:00:12), optimization 0% (Unknown), mse: 1   \n");
+            "\rinitialization 40% (0:00:12), optimization 0% (Unknown), mse: 1   "
+            "\rruns 12% (0:01:40), initialization 40% (0:00:12), optimization 0% (Unknown), mse: 1\n");
 }
 
 }  // namespace
