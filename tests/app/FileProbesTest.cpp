@@ -41,7 +41,9 @@ TEST(FileProbes, BuilderProbe) {
   for (const Case& c : cases) {
     char16_t buffer[256] = u"untouched";
     EXPECT_EQ(FileProbes::ProbeBuilderDocument(dir.Write("f.tsn", c.bytes), buffer, 256), c.verdict);
-    if (c.verdict == FileProbes::kProbeFailed) EXPECT_EQ(std::u16string(buffer), c.message);
+    if (c.verdict == FileProbes::kProbeFailed) {
+      EXPECT_EQ(std::u16string(buffer), c.message);
+    }
   }
   char16_t small[8];
   FileProbes::ProbeBuilderDocument(dir.Write("f.tsn", std::string(2, '\0')), small, 8);
