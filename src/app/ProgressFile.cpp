@@ -1,7 +1,7 @@
 #include "app/ProgressFile.h"
 
-#include "app/Utf16Le.h"
 #include "platform/Env.h"
+#include "platform/Text.h"
 
 bool ProgressFile::Create(const std::filesystem::path& path) {
   std::u16string error;
@@ -11,6 +11,6 @@ bool ProgressFile::Create(const std::filesystem::path& path) {
 
 void ProgressFile::Append(const std::u16string& line) {
   if (!file) return;
-  const std::vector<unsigned char> bytes = Utf16LeBytes(line);
+  const std::string bytes = platform::Utf16LeBytes(line);
   file->Write(bytes.data(), bytes.size());
 }

@@ -2,7 +2,6 @@
 
 #include <vector>
 
-#include "app/Utf16Le.h"
 #include "platform/Env.h"
 #include "platform/Text.h"
 
@@ -106,7 +105,7 @@ std::u16string Write(const std::filesystem::path& path, const Dashboard& dashboa
   if (!file) return error;
   std::u16string page(1, u'\uFEFF');
   page += Text(dashboard, networkFileName);
-  const std::vector<unsigned char> bytes = Utf16LeBytes(page);
+  const std::string bytes = platform::Utf16LeBytes(page);
   if (file->Write(bytes.data(), bytes.size()) != bytes.size()) return u"Unable to write data to file";
   return {};
 }
