@@ -24,7 +24,8 @@ build/native-tsan/tests/tessarion_tests --gtest_filter='TrainingDriver*:Training
 
 echo "== Windows build and tests under Wine"
 "$here/scripts/build.sh" windows
-ctest --preset windows
+# The window tests need a display; Xvfb gives them one without a screen.
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows
 
 echo "== fuzz targets (${fuzz_seconds}s each)"
 "$here/scripts/build.sh" fuzz

@@ -1,0 +1,15 @@
+#pragma once
+#include "win/Control.h"
+
+namespace Win {
+
+// A spin control that steps the number in its buddy field.
+class UpDown : public Control {
+ public:
+  using Control::Control;
+  void SetRange(int low, int high);
+  void SetBuddy(HWND buddy);
+  int Position() const;
+};
+
+}  // namespace Win
