@@ -13,4 +13,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver -w || true
 fi
 wine=$(command -v wine64 || command -v wine)
+# Without a window manager (Xvfb) Wine waits two seconds for one whenever a
+# managed window is hidden; unmanaged windows skip that wait.
+if [ ! -f "$WINEPREFIX/.unmanaged-windows" ]; then
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  touch "$WINEPREFIX/.unmanaged-windows"
+fi
 exec "$wine" "$@"

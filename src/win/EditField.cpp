@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <map>
+
 #include "numerics/NumberText.h"
 #include "platform/Text.h"
 #include "win/Module.h"
@@ -15,6 +17,13 @@ namespace {
 // of the owner so that copies of a field wrapper all find them.
 constexpr wchar_t kBalloonTip[] = L"Win::EditField::BalloonTip";
 constexpr wchar_t kBalloonField[] = L"Win::EditField::BalloonField";
+// The titles as given, by tooltip, for controls that cannot report them;
+// entries of tooltips destroyed with their owner go at the next balloon.
+std::map<HWND, std::u16string> givenTitles;
+
+void ForgetDestroyedTips() {
+  std::erase_if(givenTitles, [](const auto& entry) { return !IsWindow(entry.first); });
+}
 constexpr int kTextCapacity = 1024;
 
 // The tool record of the balloon, in the size every common-controls
@@ -77,6 +86,7 @@ void EditField::SetReadOnly(bool readOnly) { Send(EM_SETREADONLY, readOnly ? TRU
 void EditField::ShowBalloon(std::u16string_view title, std::u16string_view text) {
   HWND owner = GetParent(handle);
   HideBalloon(owner);
+  ForgetDestroyedTips();
   HWND tip = CreateBalloonTip(owner);
   if (!tip) return;
   SetPropW(owner, kBalloonTip, tip);
@@ -87,7 +97,10 @@ void EditField::ShowBalloon(std::u16string_view title, std::u16string_view text)
   tool.lpszText = const_cast<wchar_t*>(Wide(message));
   SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 320);
-  SendMessageW(tip, TTM_SETTITLEW, TTI_ERROR, reinterpret_cast<LPARAM>(Wide(heading)));
+  if (!heading.empty()) {
+    SendMessageW(tip, TTM_SETTITLEW, TTI_ERROR, reinterpret_cast<LPARAM>(Wide(heading)));
+    givenTitles[tip] = heading;
+  }
   SendMessageW(tip, TTM_TRACKPOSITION, 0, StemPosition(handle));
   SendMessageW(tip, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
 }
@@ -95,7 +108,9 @@ void EditField::ShowBalloon(std::u16string_view title, std::u16string_view text)
 void EditField::HideBalloon(HWND owner) {
   HWND tip = static_cast<HWND>(RemovePropW(owner, kBalloonTip));
   RemovePropW(owner, kBalloonField);
-  if (tip) DestroyWindow(tip);
+  if (!tip) return;
+  givenTitles.erase(tip);
+  DestroyWindow(tip);
 }
 
 bool EditField::BalloonVisible(HWND owner, std::u16string* title, std::u16string* text) {
@@ -110,6 +125,9 @@ bool EditField::BalloonVisible(HWND owner, std::u16string* title, std::u16string
     heading.pszTitle = reinterpret_cast<wchar_t*>(buffer.data());
     SendMessageW(tip, TTM_GETTITLE, 0, reinterpret_cast<LPARAM>(&heading));
     *title = FromWide(heading.pszTitle);
+    // Wine's tooltips answer TTM_GETTITLE with nothing.
+    auto given = givenTitles.find(tip);
+    if (title->empty() && given != givenTitles.end()) *title = given->second;
   }
   if (text) {
     std::u16string buffer(kTextCapacity, u'\0');

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "win/ErrorBox.h"
+#include "win/RichEdit.h"
 #include "win/Window.h"
 
 namespace Win {
@@ -51,7 +52,9 @@ void Module::InitCommonControls() {
     controls.dwSize = sizeof controls;
     controls.dwICC =
         ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS;
-    return InitCommonControlsEx(&controls) != FALSE;
+    bool registered = InitCommonControlsEx(&controls) != FALSE;
+    RichEdit::ClassName();
+    return registered;
   }();
   (void)done;
 }

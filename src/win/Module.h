@@ -29,7 +29,8 @@ class Module {
   // unable to create window of class" with the class name and returns null.
   static HWND CreateWindowFor(Window& window, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
                               int width, int height, HWND parent, HMENU menuOrId);
-  // The common controls the framework wraps, registered once per process.
+  // The common controls the framework wraps and the rich edit, registered
+  // once per process.
   static void InitCommonControls();
 };
 

@@ -82,6 +82,50 @@ void DialogTemplate::AddText(const wchar_t* text) {
   AddWord(0);
 }
 
+ClientPixels::ClientPixels(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  width = client.right;
+  height = client.bottom;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top-down rows
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(dc, bitmap);
+  SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  GdiFlush();
+  const auto* raw = static_cast<const DWORD*>(bits);
+  for (int i = 0; i < width * height; ++i) {
+    DWORD bgr = raw[i];
+    pixels.push_back(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
+  }
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+}
+
+COLORREF ClientPixels::At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+
+int ClientPixels::Count(COLORREF colour) const {
+  int count = 0;
+  for (COLORREF pixel : pixels) count += pixel == colour;
+  return count;
+}
+
+int ClientPixels::CountInColumn(int x, COLORREF colour) const {
+  int count = 0;
+  for (int y = 0; y < height; ++y) count += At(x, y) == colour;
+  return count;
+}
+
 void DialogTemplate::AlignToDword() {
   if (words.size() % 2) AddWord(0);
 }

@@ -48,6 +48,23 @@ class DialogTemplate {
   std::vector<WORD> words;
 };
 
+// The client area of a window as it paints itself (WM_PRINTCLIENT into a
+// 32-bit bitmap), independent of what covers it on screen.
+class ClientPixels {
+ public:
+  explicit ClientPixels(HWND window);
+  int Width() const { return width; }
+  int Height() const { return height; }
+  COLORREF At(int x, int y) const;
+  int Count(COLORREF colour) const;
+  // How many pixels of `colour` lie in column x.
+  int CountInColumn(int x, COLORREF colour) const;
+
+ private:
+  int width = 0, height = 0;
+  std::vector<COLORREF> pixels;
+};
+
 constexpr WORD kButtonAtom = 0x0080;
 constexpr WORD kEditAtom = 0x0081;
 
