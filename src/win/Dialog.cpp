@@ -22,9 +22,11 @@ LRESULT Dialog::MessageHandler(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_INITDIALOG: return OnInitDialog() ? TRUE : FALSE;
     case WM_COMMAND: {
       int notification = HIWORD(wParam);
-      // A balloon tip on a field is stale once the field changes or loses
-      // the focus.
-      if (notification == EN_CHANGE || notification == EN_KILLFOCUS) EditField::HideBalloon(hwnd);
+      // A balloon tip on a field is stale once that field changes or loses
+      // the focus; edits elsewhere (fields that follow others) leave it.
+      if (notification == EN_CHANGE || notification == EN_KILLFOCUS) {
+        EditField::HideBalloonOf(reinterpret_cast<HWND>(lParam));
+      }
       return OnCommand(LOWORD(wParam), notification, reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
     }
     case WM_NOTIFY: return OnNotify(*reinterpret_cast<NMHDR*>(lParam)) ? TRUE : FALSE;

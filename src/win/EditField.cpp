@@ -113,6 +113,11 @@ void EditField::HideBalloon(HWND owner) {
   DestroyWindow(tip);
 }
 
+void EditField::HideBalloonOf(HWND field) {
+  HWND owner = GetParent(field);
+  if (owner && field && GetPropW(owner, kBalloonField) == field) HideBalloon(owner);
+}
+
 bool EditField::BalloonVisible(HWND owner, std::u16string* title, std::u16string* text) {
   auto tip = static_cast<HWND>(GetPropW(owner, kBalloonTip));
   auto field = static_cast<HWND>(GetPropW(owner, kBalloonField));

@@ -27,10 +27,12 @@ class EditField : public Control {
   // An error-icon balloon tip pointing at the field. It is a tracking
   // tooltip of the field's parent because the edit control's own balloon is
   // not available everywhere. Showing another balloon replaces it; dialogs
-  // hide it when a field is edited or loses the focus. An empty title shows
+  // hide it when its field is edited or loses the focus. An empty title shows
   // the text alone.
   void ShowBalloon(std::u16string_view title, std::u16string_view text);
   static void HideBalloon(HWND owner);
+  // Hides the balloon only when it points at `field`.
+  static void HideBalloonOf(HWND field);
   // Whether a balloon of `owner`'s fields is on screen, with its title and
   // text read back from the tooltip window.
   static bool BalloonVisible(HWND owner, std::u16string* title, std::u16string* text);

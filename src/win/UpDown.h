@@ -9,6 +9,7 @@ class UpDown : public Control {
   using Control::Control;
   void SetRange(int low, int high);
   void SetBuddy(HWND buddy);
+  void SetPosition(int position);
   int Position() const;
 };
 

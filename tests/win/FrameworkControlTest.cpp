@@ -15,6 +15,7 @@
 #include "win/ProgressBar.h"
 #include "win/RichEdit.h"
 #include "win/Toolbar.h"
+#include "win/Trackbar.h"
 #include "win/UpDown.h"
 
 namespace {
@@ -196,6 +197,14 @@ TEST(FrameworkControls, BarsButtonsAndTextFields) {
   EXPECT_TRUE(check.IsChecked());
   check.Enable(false);
   EXPECT_FALSE(check.IsEnabled());
+
+  Win::Trackbar slider;
+  ASSERT_TRUE(slider.Create(host.Handle(), 1011, 220, 10, 30, 150, true));
+  slider.SetRange(1, 1000);
+  slider.SetPosition(600);
+  EXPECT_EQ(slider.Position(), 600);
+  slider.SetPosition(5000);
+  EXPECT_EQ(slider.Position(), 1000) << "the position stays within the range";
 
   Win::RichEdit rich;
   ASSERT_TRUE(rich.Create(host.Handle(), 1009, 10, 100, 300, 100));

@@ -10,11 +10,14 @@
 namespace {
 
 constexpr WORD kFieldId = 1001;
+constexpr WORD kOtherFieldId = 1002;
 constexpr UINT_PTR kCloseTimer = 77;
 
 wintest::DialogTemplate FieldDialog() {
   wintest::DialogTemplate form(160, 80);
   form.AddControl(wintest::kEditAtom, kFieldId, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 10, 10, 100, 12,
+                  L"");
+  form.AddControl(wintest::kEditAtom, kOtherFieldId, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 10, 28, 100, 12,
                   L"");
   form.AddControl(wintest::kButtonAtom, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 10, 50, 50, 14, L"OK");
   form.AddControl(wintest::kButtonAtom, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 70, 50, 50, 14, L"Cancel");
@@ -100,20 +103,24 @@ TEST(FrameworkDialog, InitialisationWithoutObjectIsReported) {
   EXPECT_EQ(Win::Dialog::ModalDlgProc(host.Handle(), WM_COMMAND, IDOK, 0), FALSE);
 }
 
-// Shows a balloon on its field, then edits the field and records whether the
-// balloon was there before and after.
+// Shows a balloon on one field, edits the other field and then the field
+// itself, recording whether the balloon was there at each step.
 class BalloonDialog : public Win::Dialog {
  public:
   bool OnInitDialog() override {
     Win::EditField field(Handle(), kFieldId);
+    Win::EditField other(Handle(), kOtherFieldId);
     field.ShowBalloon(u"Invalid value", u"Please enter a number.");
     shownBefore = Win::EditField::BalloonVisible(Handle(), &title, &text);
+    other.SetText(u"5");
+    shownAfterOtherEdit = Win::EditField::BalloonVisible(Handle(), nullptr, nullptr);
     field.SetText(u"12");
     shownAfterEdit = Win::EditField::BalloonVisible(Handle(), nullptr, nullptr);
     PostMessageW(Handle(), WM_COMMAND, IDCANCEL, 0);
     return true;
   }
   bool shownBefore = false;
+  bool shownAfterOtherEdit = false;
   bool shownAfterEdit = true;
   std::u16string title, text;
 };
@@ -125,6 +132,7 @@ TEST(FrameworkDialog, EditingAFieldHidesItsBalloon) {
   EXPECT_TRUE(dialog.shownBefore);
   EXPECT_EQ(dialog.title, u"Invalid value");
   EXPECT_EQ(dialog.text, u"Please enter a number.");
+  EXPECT_TRUE(dialog.shownAfterOtherEdit) << "another field's edit leaves the balloon";
   EXPECT_FALSE(dialog.shownAfterEdit);
 }
 
