@@ -60,6 +60,19 @@ struct TrainingSetInfoRequest {
   std::int32_t rounding = 0;
 };
 
+// "On File Simulation" and "On File Classification": the files and the
+// choices of their dialog. A classification reads text and writes text, so
+// it has no text/binary choices.
+struct FileSimulationRequest {
+  bool classification = false;
+  std::u16string input;
+  std::u16string output;
+  bool inputIsText = true;
+  bool outputIsText = true;
+  // Open the output with its associated program afterwards.
+  bool openResult = false;
+};
+
 // Everything the workspace needs from a user interface. The workspace never
 // calls a window system; the workbench's windows, the command line and the
 // tests each implement this port.
@@ -79,6 +92,7 @@ class Shell {
   virtual bool EditTrainingSetup(TrainingSetupForm& form) = 0;
   virtual bool EditTrainingSetInfo(TrainingSetInfoRequest& request) = 0;
   virtual bool EditScaler(Scaler& scaler, bool inputs) = 0;
+  virtual bool EditFileSimulation(FileSimulationRequest& request) = 0;
 
   // Views and tools the workspace opens on data it hands over.
   virtual void ShowDataView(const Matrix& data, bool complex) = 0;
@@ -89,6 +103,14 @@ class Shell {
   virtual void ShowConfusion(const Matrix& confusion, const std::u16string& structure) = 0;
   virtual bool EditFeatureSelection(FeatureSelectionForm& form) = 0;
   virtual void ShowFeatureSelectionResults(const FeatureSelectionResults& results) = 0;
+
+  // The platform's "open" of a file with the program associated with it.
+  virtual void OpenWithAssociatedProgram(const std::u16string& path) = 0;
+  virtual void ShowAbout() = 0;
+  // The help viewer on a topic of the compiled help file.
+  virtual void ShowHelp(const std::u16string& topic) = 0;
+  // Exit: the main window goes, and with it the program.
+  virtual void CloseMainWindow() = 0;
 
   virtual void SetWaitCursor(bool on) = 0;
   virtual void SetLabel(Label label, const std::u16string& text, Colour colour) = 0;

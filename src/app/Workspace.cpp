@@ -120,6 +120,11 @@ bool Workspace::Execute(std::int32_t id) {
     case kCmdDeleteTrainingSet: DeleteTrainingSet(); return true;
     case kCmdCsvExplorer: ExploreCsvFile(); return true;
     case kCmdMemoryInformation: ShowMemoryInformation(); return true;
+    case kCmdFileSimulation: SimulateOnFile(false); return true;
+    case kCmdFileClassification: SimulateOnFile(true); return true;
+    case kCmdAbout: shell.ShowAbout(); return true;
+    case kCmdTutorial: shell.ShowHelp(u"Tessarion.chm::index.htm"); return true;
+    case kCmdExit: shell.CloseMainWindow(); return true;
     case kCmdValidate: evaluation.ValidateTrainingSet(); return true;
     case kCmdComputeConfusion: evaluation.ComputeConfusionCommand(); return true;
     case kCmdConfusionView: evaluation.ShowConfusionView(); return true;
@@ -474,6 +479,22 @@ std::u16string Workspace::MemoryReport() const {
       static_cast<int>(m.loadPercent), Megabytes(m.totalPhysical), Megabytes(m.availablePhysical),
       Megabytes(m.totalPageFile), Megabytes(m.availablePageFile), Megabytes(m.totalVirtual),
       Megabytes(m.availableVirtual));
+}
+
+void Workspace::SimulateOnFile(bool classification) {
+  LayerNet1* network = CurrentNetwork();
+  if (!network) return;
+  FileSimulationRequest& request = classification ? classificationFiles : simulationFiles;
+  if (!shell.EditFileSimulation(request)) return;
+  Message error;
+  {
+    WaitCursor wait(shell);
+    const std::filesystem::path input = PathOf(request.input), output = PathOf(request.output);
+    error = classification ? network->ClassifyFile(input, output)
+                           : network->SimulateFile(input, output, request.inputIsText, request.outputIsText);
+  }
+  if (error) return shell.ShowError(error, u"Tessarion");
+  if (request.openResult) shell.OpenWithAssociatedProgram(request.output);
 }
 
 void Workspace::ShowMemoryInformation() { shell.ShowInformation(MemoryReport(), u"Memory Information"); }

@@ -63,6 +63,9 @@ class Workspace {
   void ShowTrainingSet();
   void DeleteTrainingSet();
   void ExploreCsvFile();
+  // On File Simulation and On File Classification: the dialog, the run over
+  // the file and, when asked, the result opened.
+  void SimulateOnFile(bool classification);
   void ShowMemoryInformation();
   void SetRefreshInterval(std::uint32_t periodMs);
   std::u16string MemoryReport() const;
@@ -131,6 +134,9 @@ class Workspace {
   std::u16string trainingSetFileName;
   trainingSetup trainingSettings;
   trainingProgress progress;
+  // The files of the last simulation and classification, offered again.
+  FileSimulationRequest simulationFiles;
+  FileSimulationRequest classificationFiles{.classification = true};
   // After the set and the record they are bound to, so a network (whose
   // destructor waits for its thread) goes first.
   LayerNet1 one;

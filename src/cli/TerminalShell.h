@@ -50,6 +50,12 @@ class TerminalShell : public Shell {
   bool EditTrainingSetup(TrainingSetupForm& form) override;
   bool EditTrainingSetInfo(TrainingSetInfoRequest& request) override;
   bool EditScaler(Scaler& scaler, bool inputs) override;
+  // The command line has simulate and classify commands of its own.
+  bool EditFileSimulation(FileSimulationRequest&) override { return false; }
+  void OpenWithAssociatedProgram(const std::u16string&) override {}
+  void ShowAbout() override {}
+  void ShowHelp(const std::u16string&) override {}
+  void CloseMainWindow() override {}
   void ShowDataView(const Matrix&, bool) override {}
   void ShowTrainingSet(const Matrix&, const networkSetup&) override {}
   void OpenBuilder(const std::u16string&) override {}

@@ -85,7 +85,7 @@ TEST(Workspace, StartsWithNoNetworkAndTheDefaults) {
   EXPECT_DOUBLE_EQ(b.workspace.Plot().Bottom(), -5.0);
   EXPECT_FALSE(b.shell.TimerRunning());
   // A command the workspace does not handle is left to the window.
-  EXPECT_FALSE(b.workspace.Execute(kCmdAbout));
+  EXPECT_FALSE(b.workspace.Execute(kCmdNewDataSet));
   EXPECT_FALSE(b.workspace.Execute(kCmdStart));
 }
 

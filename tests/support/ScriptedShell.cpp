@@ -212,3 +212,17 @@ void ScriptedShell::ShowFeatureSelectionResults(const FeatureSelectionResults& r
   for (const std::u16string& item : results.Items()) items += (items.empty() ? "" : ",") + U8(item);
   Record("results: " + U8(results.Title()) + " " + items);
 }
+
+bool ScriptedShell::EditFileSimulation(FileSimulationRequest& request) {
+  std::function<bool(FileSimulationRequest&)> dialog;
+  const bool confirmed = Pop(simulationDialogs, dialog, "the file simulation dialog") && dialog(request);
+  Record(std::string(request.classification ? "classification" : "simulation") + " dialog" +
+         (confirmed ? " -> ok" : " -> cancel"));
+  return confirmed;
+}
+
+void ScriptedShell::OpenWithAssociatedProgram(const std::u16string& path) {
+  Record("open with program: " + U8(path));
+}
+
+void ScriptedShell::ShowHelp(const std::u16string& topic) { Record("help: " + U8(topic)); }

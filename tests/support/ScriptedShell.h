@@ -22,6 +22,7 @@ class ScriptedShell : public Shell {
   std::deque<std::function<bool(TrainingSetInfoRequest&)>> setInfoDialogs;
   std::deque<std::function<bool(Scaler&)>> scalerDialogs;
   std::deque<std::function<bool(FeatureSelectionForm&)>> featureSelectionDialogs;
+  std::deque<std::function<bool(FileSimulationRequest&)>> simulationDialogs;
 
   // Every call, e.g. "error(Tessarion): Unable to open file".
   std::vector<std::string> calls;
@@ -46,6 +47,11 @@ class ScriptedShell : public Shell {
   bool EditTrainingSetup(TrainingSetupForm& form) override;
   bool EditTrainingSetInfo(TrainingSetInfoRequest& request) override;
   bool EditScaler(Scaler& scaler, bool inputs) override;
+  bool EditFileSimulation(FileSimulationRequest& request) override;
+  void OpenWithAssociatedProgram(const std::u16string& path) override;
+  void ShowAbout() override { Record("about"); }
+  void ShowHelp(const std::u16string& topic) override;
+  void CloseMainWindow() override { Record("close main window"); }
   void ShowDataView(const Matrix& data, bool complex) override;
   void ShowTrainingSet(const Matrix& set, const networkSetup& network) override;
   void OpenBuilder(const std::u16string& path) override;
