@@ -97,12 +97,12 @@ INT_PTR Dialog::Route(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     width = LOWORD(lParam);
     height = HIWORD(lParam);
   }
-  INT_PTR result = MessageHandler(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
+    // Unbound before the last message, so its handler may delete the object.
     SetWindowLongPtrW(hwnd, DWLP_USER, 0);
     hWnd = nullptr;
   }
-  return result;
+  return MessageHandler(hwnd, message, wParam, lParam);
 }
 
 INT_PTR CALLBACK Dialog::ModalDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -45,12 +45,12 @@ LRESULT Window::Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
     width = LOWORD(lParam);
     height = HIWORD(lParam);
   }
-  LRESULT result = MessageHandler(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
+    // Unbound before the last message, so its handler may delete the object.
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     hWnd = nullptr;
   }
-  return result;
+  return MessageHandler(hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK Window::InternalWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "FrameworkTestSupport.h"
+#include "win/ErrorBox.h"
 #include "win/Module.h"
 #include "win/Window.h"
 
@@ -142,6 +143,21 @@ TEST(FrameworkModule, RegistrationIsIdempotentAndFailedCreationIsReported) {
             u"Win::Module::CreateWindow unable to create window of class TESSARIONNOSUCHCLASS");
   EXPECT_FALSE(errors.All()[0].text.empty()) << "the system's text for the failure";
   EXPECT_EQ(window.Handle(), nullptr);
+}
+
+TEST(FrameworkErrorBox, ShowsTheSystemTextForTheLastErrorUnderItsContext) {
+  wintest::ErrorCapture errors;
+  SetLastError(ERROR_PATH_NOT_FOUND);
+  Win::ErrorBox::ShowLastError();
+  SetLastError(ERROR_FILE_NOT_FOUND);
+  Win::ErrorBox::ShowLastError(u"Unable to open", u"C:\\data.csv");
+  ASSERT_EQ(errors.All().size(), 2u);
+  EXPECT_EQ(errors.All()[0].caption, u"Error: Win::Module ");
+  EXPECT_EQ(errors.All()[0].text, Win::ErrorBox::SystemText(ERROR_PATH_NOT_FOUND));
+  EXPECT_EQ(errors.All()[0].text.substr(errors.All()[0].text.size() - 2), u"\r\n");
+  EXPECT_EQ(errors.All()[1].caption, u"Unable to open C:\\data.csv");
+  EXPECT_EQ(errors.All()[1].text, Win::ErrorBox::SystemText(ERROR_FILE_NOT_FOUND));
+  EXPECT_NE(errors.All()[0].text, errors.All()[1].text);
 }
 
 }  // namespace
