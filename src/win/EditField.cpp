@@ -96,7 +96,9 @@ void EditField::ShowBalloon(std::u16string_view title, std::u16string_view text)
   TTTOOLINFOW tool = BalloonTool(owner, handle);
   tool.lpszText = const_cast<wchar_t*>(Wide(message));
   SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 320);
+  // Long messages wrap; the width also avoids a clipped last character
+  // that Wine shows on some single-line balloons.
+  SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 240);
   if (!heading.empty()) {
     SendMessageW(tip, TTM_SETTITLEW, TTI_ERROR, reinterpret_cast<LPARAM>(Wide(heading)));
     givenTitles[tip] = heading;

@@ -18,7 +18,7 @@ class StripChart : public Window {
   static constexpr COLORREF kCurrentColour = RGB(0, 90, 255);
   static constexpr COLORREF kBestColour = RGB(0, 255, 0);
   static constexpr COLORREF kBackground = RGB(255, 255, 255);
-  static constexpr COLORREF kGridColour = RGB(208, 208, 208);
+  static constexpr COLORREF kGridColour = RGB(228, 228, 228);
 
   explicit StripChart(const MsePlot& plot) : plot(plot) {}
   const wchar_t* ClassName() const override { return kClass; }
