@@ -64,6 +64,13 @@ HWND Dialog::CreateModeless(HWND parent, int templateId) {
                             reinterpret_cast<LPARAM>(this));
 }
 
+HWND Dialog::CreateModelessIndirect(HWND parent, const DLGTEMPLATE* dialogTemplate) {
+  modal = false;
+  Module::InitCommonControls();
+  return CreateDialogIndirectParamW(Module::Instance(), dialogTemplate, parent, ModalDlgProc,
+                                    reinterpret_cast<LPARAM>(this));
+}
+
 void Dialog::End(bool ok) {
   if (!hWnd) return;
   if (modal) {

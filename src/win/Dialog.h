@@ -30,8 +30,10 @@ class Dialog : public Window {
   bool RunModal(HWND parent, int templateId);
   // The same from a template in memory.
   bool RunModalIndirect(HWND parent, const DLGTEMPLATE* dialogTemplate);
-  // The template shown without a modal loop; End destroys it.
+  // The template shown without a modal loop; End destroys it. The
+  // program's message loop must pass its messages through IsDialogMessage.
   HWND CreateModeless(HWND parent, int templateId);
+  HWND CreateModelessIndirect(HWND parent, const DLGTEMPLATE* dialogTemplate);
   // Ends the modal loop with 1 (OK) or 0 (Cancel), or destroys a modeless
   // dialog.
   void End(bool ok);

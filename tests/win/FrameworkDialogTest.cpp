@@ -92,6 +92,38 @@ TEST(FrameworkDialog, ModalDialogEndsWithOkOrCancel) {
   }
 }
 
+class ModelessDialog : public Win::Dialog {
+ public:
+  bool OnInitDialog() override {
+    ++initCalls;
+    return true;
+  }
+  int initCalls = 0;
+};
+
+TEST(FrameworkDialog, ModelessDialogIsDestroyedWhenEndedOrDeleted) {
+  for (int button : {IDOK, IDCANCEL}) {
+    wintest::DialogTemplate form = FieldDialog();
+    ModelessDialog dialog;
+    HWND hwnd = dialog.CreateModelessIndirect(nullptr, form.Get());
+    ASSERT_NE(hwnd, nullptr);
+    EXPECT_FALSE(dialog.IsModal());
+    EXPECT_EQ(dialog.initCalls, 1);
+    EXPECT_EQ(dialog.Handle(), hwnd);
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(dialog.Handle(), nullptr);
+  }
+  HWND open = nullptr;
+  {
+    wintest::DialogTemplate form = FieldDialog();
+    ModelessDialog dialog;
+    open = dialog.CreateModelessIndirect(nullptr, form.Get());
+    ASSERT_TRUE(IsWindow(open));
+  }
+  EXPECT_FALSE(IsWindow(open));
+}
+
 TEST(FrameworkDialog, InitialisationWithoutObjectIsReported) {
   wintest::HostWindow host;
   wintest::ErrorCapture errors;
