@@ -25,6 +25,9 @@ int StripChart::RowOf(double value, int chartHeight) const {
   double span = plot.Top() - plot.Bottom();
   if (!(span > 0.0)) return 0;
   double fromTop = (plot.Top() - plot.Drawn(value)) / span * (chartHeight - 1);
+  // A diverged run can publish a value that is no number; it stays off the
+  // chart, below it.
+  if (std::isnan(fromTop)) return chartHeight;
   // Values beyond the range land one unit beyond an edge, outside the area;
   // the clamp only keeps the coordinate within what GDI accepts.
   fromTop = std::clamp(fromTop, -1.0e6, 1.0e6);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cmath>
+
 #include "FrameworkTestSupport.h"
 #include "app/MsePlot.h"
 #include "win/ColorDisplay.h"
@@ -106,13 +108,17 @@ TEST(FrameworkStripChart, AppendedSamplesArePaintedInTheSeriesColours) {
   }
   EXPECT_EQ(gridColumns, 30);
 
-  // Values beyond the range leave the area instead of sticking to an edge.
-  for (int i = 0; i < 3; ++i) plot.Append({-7.0, 1.0, -2.5});
-  chart.Refresh();
-  wintest::ClientPixels outside(chart.Handle());
-  EXPECT_EQ(outside.CountInColumn(newest, Win::StripChart::kInitColour), 0);
-  EXPECT_EQ(outside.CountInColumn(newest, Win::StripChart::kCurrentColour), 0);
-  EXPECT_EQ(outside.At(newest, 50), Win::StripChart::kBestColour);
+  // Values beyond the range, and no number, leave the area instead of
+  // sticking to an edge.
+  for (MsePlot::Sample odd :
+       {MsePlot::Sample{-7.0, 1.0, -2.5}, MsePlot::Sample{std::nan(""), std::nan(""), -2.5}}) {
+    for (int i = 0; i < 3; ++i) plot.Append(odd);
+    chart.Refresh();
+    wintest::ClientPixels outside(chart.Handle());
+    EXPECT_EQ(outside.CountInColumn(newest, Win::StripChart::kInitColour), 0);
+    EXPECT_EQ(outside.CountInColumn(newest, Win::StripChart::kCurrentColour), 0);
+    EXPECT_EQ(outside.At(newest, 50), Win::StripChart::kBestColour);
+  }
 }
 
 }  // namespace
