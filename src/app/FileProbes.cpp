@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "builder/BuilderDocument.h"
 #include "net/NetworkSetup.h"
 #include "platform/Env.h"
 #include "platform/Text.h"
@@ -12,15 +13,13 @@ namespace FileProbes {
 namespace {
 
 constexpr std::size_t kMessageLimit = 255;
-constexpr const char16_t* kBuilderMagic = u"Traning Set Builder File";
 
 std::unique_ptr<platform::File> OpenForProbe(const std::filesystem::path& path, platform::Share share,
                                              std::u16string& error) {
   return platform::Env::Current().Open(path, platform::OpenMode::Read, share, error);
 }
 
-// The three leading 32-bit fields and the magic text, read one at a time as
-// both probes do.
+// The three leading 32-bit fields and the magic text, read one at a time.
 struct Leading {
   std::int32_t fields[3] = {};
   networkSetup magicHolder;
@@ -54,15 +53,7 @@ int Fail(std::u16string& message, std::u16string text) {
 }  // namespace
 
 int ProbeBuilderDocument(const std::filesystem::path& path, char16_t* buffer, std::size_t size) {
-  std::u16string error;
-  auto file = OpenForProbe(path, platform::Share::None, error);
-  if (file) {
-    Leading leading;
-    error = ReadLeading(*file, leading);
-    if (error.empty()) return leading.magicHolder.MagicIs(kBuilderMagic) ? kBuilderDocument : kOtherTsn;
-  }
-  platform::CopyTruncated(buffer, size, error);
-  return kProbeFailed;
+  return BuilderDocument::Probe(path, buffer, size);
 }
 
 int ProbeNetworkKind(const std::filesystem::path& path, std::u16string& message) {
