@@ -403,15 +403,20 @@ TEST_F(MainWindowTest, RunKeepsOnlyStopAndRefusesToClose) {
   EXPECT_FALSE(Enabled(kCmdKohonenSetup));
 }
 
+// The slowest refresh: the run's end reaches the window through the
+// training thread's notice, long before the first timer tick.
 TEST_F(MainWindowTest, FullRunEndsWithAVerdictOnTheLabels) {
   NewNetwork(MakeSetup(2, 3, 0, 1, 1, 0, 2));
   LoadSet("xor.csv", kXor);
+  Command(kCmdEvery16Seconds);
   Command(kCmdStart);
   EXPECT_EQ(MenuEnabled(kCmdStart), false);
-  const bool ended = PumpUntil([&] {
-    const std::u16string status = Text(IDC_STATUS_LABEL);
-    return status == u"Training Successful!" || status == u"Training Over!";
-  });
+  const bool ended = PumpUntil(
+      [&] {
+        const std::u16string status = Text(IDC_STATUS_LABEL);
+        return status == u"Training Successful!" || status == u"Training Over!";
+      },
+      std::chrono::seconds(12));
   ASSERT_TRUE(ended) << "status: " << U8(Text(IDC_STATUS_LABEL));
   const bool success = Text(IDC_STATUS_LABEL) == u"Training Successful!";
   EXPECT_EQ(Value(Panel::kTrainingInfo, 1), success ? u"YES!!!" : u"NO!!!");
@@ -480,6 +485,30 @@ TEST_F(MainWindowTest, DroppedFilesAreOpened) {
 TEST_F(MainWindowTest, ExitDestroysTheIdleWindow) {
   Command(kCmdExit);
   EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST_F(MainWindowTest, CloseDestroysTheIdleWindow) {
+  SendMessageW(hwnd, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(hwnd));
+}
+
+// Nested waits keep the wait cursor until the outermost ends, which brings
+// back the cursor from before.
+TEST_F(MainWindowTest, WaitCursorNestsAndRestoresThePreviousCursor) {
+  HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+  HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT);
+  HCURSOR cross = LoadCursorW(nullptr, IDC_CROSS);
+  SetCursor(cross);
+  shell.SetWaitCursor(true);
+  EXPECT_EQ(GetCursor(), wait);
+  shell.SetWaitCursor(true);
+  shell.SetWaitCursor(false);
+  EXPECT_EQ(GetCursor(), wait);
+  shell.SetWaitCursor(false);
+  EXPECT_EQ(GetCursor(), cross);
+  shell.SetWaitCursor(false);
+  EXPECT_EQ(GetCursor(), cross) << "an unmatched end changes nothing";
+  SetCursor(arrow);
 }
 
 }  // namespace
