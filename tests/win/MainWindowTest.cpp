@@ -369,6 +369,30 @@ TEST_F(MainWindowTest, UnavailableCommandsDoNotRun) {
   EXPECT_TRUE(script.calls.empty()) << script.calls.front();
 }
 
+// Menu commands and their accelerators' ids reach the workspace, whose
+// questions and choosers come back through the shell's delegate.
+TEST_F(MainWindowTest, CommandsReachTheWorkspaceThroughTheWindow) {
+  struct Case {
+    int id;
+    bool choosesFile;  // the chooser is cancelled
+    const char* firstCall;
+  };
+  const Case cases[] = {
+      {kCmdAbout, false, "about"},
+      {kCmdMemoryInformation, false, "info(Memory Information): Memory load:"},
+      {kCmdOpenFile, true, "open(Load Tessarion File | Tessarion Files (*.tsn) | *.tsn | tsn): cancel"},
+      {kCmdSaveReport, true, "save(Save report | Web files (*.htm) | *.htm | htm): cancel"},
+  };
+  for (const Case& c : cases) {
+    if (c.choosesFile) script.files.push_back(std::nullopt);
+    Command(c.id);
+    const std::vector<std::string> calls = script.Take();
+    ASSERT_FALSE(calls.empty()) << c.id;
+    EXPECT_EQ(calls.front().compare(0, std::string(c.firstCall).size(), c.firstCall), 0) << calls.front();
+  }
+  EXPECT_EQ(Title(), u"Tessarion") << "a cancelled chooser changes nothing";
+}
+
 TEST_F(MainWindowTest, RefreshIntervalCommandsCheckOneEntry) {
   for (const auto& chosen : CommandTable::RefreshIntervals()) {
     Command(chosen.id);
