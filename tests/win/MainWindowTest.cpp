@@ -369,6 +369,30 @@ TEST_F(MainWindowTest, UnavailableCommandsDoNotRun) {
   EXPECT_TRUE(script.calls.empty()) << script.calls.front();
 }
 
+// Menu commands and their accelerators' ids reach the workspace, whose
+// questions and choosers come back through the shell's delegate.
+TEST_F(MainWindowTest, CommandsReachTheWorkspaceThroughTheWindow) {
+  struct Case {
+    int id;
+    bool choosesFile;  // the chooser is cancelled
+    const char* firstCall;
+  };
+  const Case cases[] = {
+      {kCmdAbout, false, "about"},
+      {kCmdMemoryInformation, false, "info(Memory Information): Memory load:"},
+      {kCmdOpenFile, true, "open(Load Tessarion File | Tessarion Files (*.tsn) | *.tsn | tsn): cancel"},
+      {kCmdSaveReport, true, "save(Save report | Web files (*.htm) | *.htm | htm): cancel"},
+  };
+  for (const Case& c : cases) {
+    if (c.choosesFile) script.files.push_back(std::nullopt);
+    Command(c.id);
+    const std::vector<std::string> calls = script.Take();
+    ASSERT_FALSE(calls.empty()) << c.id;
+    EXPECT_EQ(calls.front().compare(0, std::string(c.firstCall).size(), c.firstCall), 0) << calls.front();
+  }
+  EXPECT_EQ(Title(), u"Tessarion") << "a cancelled chooser changes nothing";
+}
+
 TEST_F(MainWindowTest, RefreshIntervalCommandsCheckOneEntry) {
   for (const auto& chosen : CommandTable::RefreshIntervals()) {
     Command(chosen.id);
@@ -403,15 +427,20 @@ TEST_F(MainWindowTest, RunKeepsOnlyStopAndRefusesToClose) {
   EXPECT_FALSE(Enabled(kCmdKohonenSetup));
 }
 
+// The slowest refresh: the run's end reaches the window through the
+// training thread's notice, long before the first timer tick.
 TEST_F(MainWindowTest, FullRunEndsWithAVerdictOnTheLabels) {
   NewNetwork(MakeSetup(2, 3, 0, 1, 1, 0, 2));
   LoadSet("xor.csv", kXor);
+  Command(kCmdEvery16Seconds);
   Command(kCmdStart);
   EXPECT_EQ(MenuEnabled(kCmdStart), false);
-  const bool ended = PumpUntil([&] {
-    const std::u16string status = Text(IDC_STATUS_LABEL);
-    return status == u"Training Successful!" || status == u"Training Over!";
-  });
+  const bool ended = PumpUntil(
+      [&] {
+        const std::u16string status = Text(IDC_STATUS_LABEL);
+        return status == u"Training Successful!" || status == u"Training Over!";
+      },
+      std::chrono::seconds(12));
   ASSERT_TRUE(ended) << "status: " << U8(Text(IDC_STATUS_LABEL));
   const bool success = Text(IDC_STATUS_LABEL) == u"Training Successful!";
   EXPECT_EQ(Value(Panel::kTrainingInfo, 1), success ? u"YES!!!" : u"NO!!!");
@@ -480,6 +509,30 @@ TEST_F(MainWindowTest, DroppedFilesAreOpened) {
 TEST_F(MainWindowTest, ExitDestroysTheIdleWindow) {
   Command(kCmdExit);
   EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST_F(MainWindowTest, CloseDestroysTheIdleWindow) {
+  SendMessageW(hwnd, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(hwnd));
+}
+
+// Nested waits keep the wait cursor until the outermost ends, which brings
+// back the cursor from before.
+TEST_F(MainWindowTest, WaitCursorNestsAndRestoresThePreviousCursor) {
+  HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+  HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT);
+  HCURSOR cross = LoadCursorW(nullptr, IDC_CROSS);
+  SetCursor(cross);
+  shell.SetWaitCursor(true);
+  EXPECT_EQ(GetCursor(), wait);
+  shell.SetWaitCursor(true);
+  shell.SetWaitCursor(false);
+  EXPECT_EQ(GetCursor(), wait);
+  shell.SetWaitCursor(false);
+  EXPECT_EQ(GetCursor(), cross);
+  shell.SetWaitCursor(false);
+  EXPECT_EQ(GetCursor(), cross) << "an unmatched end changes nothing";
+  SetCursor(arrow);
 }
 
 }  // namespace
