@@ -58,6 +58,8 @@ struct TrainingSetInfoRequest {
   std::int32_t inputs = 0;
   std::int32_t outputs = 0;
   std::int32_t rounding = 0;
+  // The fewest rows the network needs, shown on the "rows" button.
+  std::int32_t minimumRows = 0;
 };
 
 // "On File Simulation" and "On File Classification": the files and the

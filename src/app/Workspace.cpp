@@ -432,7 +432,13 @@ void Workspace::ApplyTrainingSetup() {
 
 bool Workspace::LoadTrainingSet(bool showView) {
   if (networkKind < 1) return false;
-  TrainingSetInfoRequest request{setup.style, setup.complex != 0, setup.inputs, setup.outputs, 0};
+  TrainingSetInfoRequest request{
+      setup.style,
+      setup.complex != 0,
+      setup.inputs,
+      setup.outputs,
+      0,
+      MinimumRows(setup.inputs, setup.hidden1, setup.hidden2, setup.outputs, setup.complex != 0)};
   if (!shell.EditTrainingSetInfo(request)) return false;
   FileChooser chooser = kCsvFiles;
   chooser.title = u"Select the Training Set file";

@@ -3,7 +3,12 @@
 #include <htmlhelp.h>
 #include <shellapi.h>
 
+#include "app/ui/AboutDialog.h"
+#include "app/ui/FileSimulationDialog.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/NetworkSetupDialog.h"
+#include "app/ui/TrainingSetInfoDialog.h"
+#include "app/ui/TrainingSetupDialog.h"
 #include "win/WideText.h"
 
 namespace {
@@ -56,17 +61,17 @@ std::optional<std::u16string> Win32Shell::ChooseFileToSave(const FileChooser& ch
 
 bool Win32Shell::EditNetworkSetup(networkSetup& setup) {
   if (interaction) return interaction->EditNetworkSetup(setup);
-  return false;
+  return NetworkSetupDialog(setup).Run(Owner());
 }
 
 bool Win32Shell::EditTrainingSetup(TrainingSetupForm& form) {
   if (interaction) return interaction->EditTrainingSetup(form);
-  return false;
+  return TrainingSetupDialog(form, *this).Run(Owner());
 }
 
 bool Win32Shell::EditTrainingSetInfo(TrainingSetInfoRequest& request) {
   if (interaction) return interaction->EditTrainingSetInfo(request);
-  return false;
+  return TrainingSetInfoDialog(request).Run(Owner());
 }
 
 // The scaling dialog is not part of the program yet; its commands stay
@@ -78,7 +83,7 @@ bool Win32Shell::EditScaler(Scaler& scaler, bool inputs) {
 
 bool Win32Shell::EditFileSimulation(FileSimulationRequest& request) {
   if (interaction) return interaction->EditFileSimulation(request);
-  return false;
+  return FileSimulationDialog(request, *this).Run(Owner());
 }
 
 // The views and tools below have no window yet: their commands stay
@@ -121,6 +126,7 @@ void Win32Shell::OpenWithAssociatedProgram(const std::u16string& path) {
 
 void Win32Shell::ShowAbout() {
   if (interaction) return interaction->ShowAbout();
+  AboutDialog().Run(Owner());
 }
 
 // Help command 1 shows the topic with the contents beside it.
