@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "DialogDriver.h"
+#include "DialogIds.h"
+#include "app/TrainingSetupForm.h"
+#include "app/ui/AboutDialog.h"
+#include "app/ui/AnnealSetupDialog.h"
+#include "app/ui/FileSimulationDialog.h"
+#include "app/ui/NetworkSetupDialog.h"
+#include "app/ui/TrainingSetInfoDialog.h"
+#include "app/ui/TrainingSetupDialog.h"
+#include "support/NetworkBuilders.h"
+#include "support/ScriptedShell.h"
+#include "win/Module.h"
+
+namespace {
+
+using D = DialogDriver;
+
+// The pixels of `colour` in a control as it stands on screen.
+int CountColour(HWND control, COLORREF colour) {
+  RECT r;
+  GetClientRect(control, &r);
+  HDC screen = GetDC(control);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
+  int count = 0;
+  for (int y = 0; y < r.bottom; ++y)
+    for (int x = 0; x < r.right; ++x) count += GetPixel(memory, x, y) == colour;
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(control, screen);
+  return count;
+}
+
+class MainFlowDialog : public ::testing::Test {
+ protected:
+  void SetUp() override { Win::Module::InitCommonControls(); }
+};
+
+TEST_F(MainFlowDialog, NetworkSetupFollowsEveryEditAndRefusesNoInputs) {
+  networkSetup setup = MakeSetup(4, 0, 0, 3, 0, 0, 0, kClassifier);
+  NetworkSetupDialog dialog(setup);
+  D driver({
+      [](HWND d) {
+        EXPECT_EQ(D::Caption(d), u"Layer Network 4:3S - Real  (Minimum no. of train. cases: 45)");
+        EXPECT_TRUE(D::Checked(d, IDC_CLASSIFIER));
+        EXPECT_GT(CountColour(GetDlgItem(d, IDC_DRAWING), RGB(0, 90, 255)), 0) << "the neurons are drawn";
+        D::Type(d, IDC_HIDDEN1, u"6");
+        D::Choose(d, IDC_HIDDEN1_ACT, 1);
+        EXPECT_EQ(D::Caption(d).substr(0, 31), u"Layer Network 4:6T:3S - Real  (");
+        D::Click(d, IDC_OUTPUT_EQUALS_INPUT);
+        EXPECT_FALSE(D::Enabled(d, IDC_OUTPUTS));
+        EXPECT_EQ(D::TextOf(d, IDC_OUTPUTS), u"4");
+        D::Type(d, IDC_INPUTS, u"2");
+        EXPECT_EQ(D::TextOf(d, IDC_OUTPUTS), u"2") << "outputs follow the inputs";
+        D::Type(d, IDC_HIDDEN2, u"5");
+        D::Click(d, IDC_COMPLEX);
+        EXPECT_FALSE(D::Enabled(d, IDC_HIDDEN2));
+        EXPECT_FALSE(D::Enabled(d, IDC_HIDDEN2_ACT));
+        EXPECT_EQ(D::TextOf(d, IDC_HIDDEN2), u"0");
+        D::Type(d, IDC_INPUTS, u"0");
+        D::Click(d, IDOK);
+      },
+      [](HWND d) {
+        EXPECT_EQ(D::Balloon(d), u"Layer network: The number of input must be greater than zero");
+        D::Type(d, IDC_INPUTS, u"2");
+        D::Click(d, IDOK);
+      },
+  });
+  ASSERT_TRUE(dialog.Run(nullptr));
+  EXPECT_EQ(driver.StepsRun(), 2u);
+  EXPECT_EQ(setup.inputs, 2);
+  EXPECT_EQ(setup.outputs, 2);
+  EXPECT_EQ(setup.hidden1, 6);
+  EXPECT_EQ(setup.hidden2, 0);
+  EXPECT_EQ(setup.hidden1Activation, 1);
+  EXPECT_EQ(setup.style, kOutputEqualsInput);
+  EXPECT_EQ(setup.complex, 1);
+}
+
+TEST_F(MainFlowDialog, NetworkSetupCancelledStoresNothing) {
+  networkSetup setup = MakeSetup(4, 0, 0, 3, 0, 0, 0, kClassifier);
+  NetworkSetupDialog dialog(setup);
+  D driver({[](HWND d) {
+    D::Type(d, IDC_INPUTS, u"9");
+    D::Click(d, IDCANCEL);
+  }});
+  EXPECT_FALSE(dialog.Run(nullptr));
+  EXPECT_EQ(setup.inputs, 4);
+}
+
+TEST_F(MainFlowDialog, TrainingSetInfoShowsTheLayoutAndStoresInputsAndRounding) {
+  TrainingSetInfoRequest request{kClassifier, false, 4, 3, -2, 50};
+  TrainingSetInfoDialog dialog(request);
+  D driver({
+      [](HWND d) {
+        EXPECT_EQ(D::TextOf(d, IDC_INFO_STYLE), u"Classifier");
+        EXPECT_EQ(D::TextOf(d, IDC_INFO_DOMAIN), u"Real");
+        EXPECT_EQ(D::TextOf(d, IDC_INFO_OUTPUTS), u"3");
+        EXPECT_EQ(D::TextOf(d, IDC_INFO_COLS), u"Cols: 4 + 1");
+        EXPECT_EQ(D::TextOf(d, IDC_INFO_ROWS), u"Min Rows: 50");
+        EXPECT_FALSE(D::Checked(d, IDC_INFO_ROUND));
+        EXPECT_FALSE(D::Enabled(d, IDC_INFO_DIGITS));
+        EXPECT_EQ(D::TextOf(d, IDC_INFO_EXAMPLE).substr(0, 30), u"in1, in2, in3, ........, class");
+        D::Type(d, IDC_INFO_INPUTS, u"0");
+        D::Click(d, IDOK);
+      },
+      [](HWND d) {
+        EXPECT_FALSE(D::Balloon(d).empty()) << "no inputs is refused";
+        D::Type(d, IDC_INFO_INPUTS, u"5");
+        EXPECT_EQ(D::TextOf(d, IDC_INFO_COLS), u"Cols: 5 + 1");
+        D::Click(d, IDC_INFO_ROUND);
+        EXPECT_TRUE(D::Enabled(d, IDC_INFO_DIGITS));
+        D::Type(d, IDC_INFO_DIGITS, u"3");
+        D::Click(d, IDOK);
+      },
+  });
+  ASSERT_TRUE(dialog.Run(nullptr));
+  EXPECT_EQ(request.inputs, 5);
+  EXPECT_EQ(request.rounding, 3);
+}
+
+TEST_F(MainFlowDialog, TrainingSetupForANetworkWithoutHiddenLayerWithTheGeneticDialog) {
+  trainingSetup record;
+  ScriptedShell shell;
+  shell.files.push_back(u"Z:\\progress.csv");
+  TrainingSetupForm form(record, 1);
+  TrainingSetupDialog dialog(form, shell);
+  D driver({
+      [](HWND d) {
+        EXPECT_TRUE(D::Checked(d, IDC_TS_ANNEALING)) << "method 0 becomes annealing without a hidden layer";
+        EXPECT_FALSE(D::Enabled(d, IDC_TS_ANNEAL_REGRESS));
+        EXPECT_FALSE(D::Enabled(d, IDC_TS_GENETIC_REGRESS));
+        EXPECT_TRUE(D::Enabled(d, IDC_TS_ANNEAL_SETUP));
+        EXPECT_FALSE(D::Enabled(d, IDC_TS_GENETIC_SETUP));
+        EXPECT_FALSE(D::Enabled(d, IDC_TS_BROWSE));
+        D::Type(d, IDC_TS_EPOCHS, u"abc");
+        D::Click(d, IDOK);
+      },
+      [](HWND d) {
+        EXPECT_EQ(D::Balloon(d), u"Training setup: The number of epochs is invalid");
+        D::Type(d, IDC_TS_EPOCHS, u"100");
+        D::Click(d, IDC_TS_SAVE);
+        EXPECT_TRUE(D::Enabled(d, IDC_TS_BROWSE));
+        D::Click(d, IDOK);
+      },
+      [](HWND d) {
+        EXPECT_EQ(D::Balloon(d), u"Training setup: A valid file name is required");
+        D::Click(d, IDC_TS_BROWSE);
+        EXPECT_EQ(D::TextOf(d, IDC_TS_FILE), u"Z:\\progress.csv");
+        D::Click(d, IDC_TS_GENETIC);
+        EXPECT_TRUE(D::Enabled(d, IDC_TS_GENETIC_SETUP));
+        EXPECT_FALSE(D::Enabled(d, IDC_TS_ANNEAL_SETUP));
+        D::Click(d, IDC_TS_GENETIC_SETUP);  // the next steps run in the nested dialog
+      },
+      [](HWND d) {
+        EXPECT_EQ(D::Caption(d), u"Genetic Initialization");
+        EXPECT_EQ(D::TextOf(d, IDC_GA_CROSSOVER), u"0.85");
+        D::Type(d, IDC_GA_CROSSOVER, u"2");
+        D::Click(d, IDOK);
+      },
+      [](HWND d) {
+        EXPECT_EQ(D::Balloon(d),
+                  u"Genetic Initialization: The probability of crossover must be between 0 and 1");
+        D::Type(d, IDC_GA_CROSSOVER, u"0.5");
+        D::Type(d, IDC_GA_CYCLES, u"3");
+        D::Click(d, IDOK);
+      },
+      [](HWND d) {
+        EXPECT_EQ(D::Caption(d), u"Training Setup");
+        D::Click(d, IDOK);
+      },
+  });
+  ASSERT_TRUE(dialog.Run(nullptr));
+  EXPECT_EQ(driver.StepsRun(), 6u);
+  EXPECT_EQ(record.initializationMethod, kGenetic);
+  EXPECT_EQ(record.epochs, 100);
+  EXPECT_EQ(record.progressFile, u"Z:\\progress.csv");
+  EXPECT_DOUBLE_EQ(record.genetic.crossover, 0.5);
+  EXPECT_EQ(record.initializationAttempts, 3);
+}
+
+TEST_F(MainFlowDialog, AnnealSetupDrawsItsScheduleAndRefusesTemperaturesTheWrongWayRound) {
+  trainingSetup record;
+  AnnealSetupDialog dialog(record);
+  D driver({
+      [](HWND d) {
+        EXPECT_EQ(D::Caption(d), u"Simulate Annealing Initialization");
+        EXPECT_EQ(D::TextOf(d, IDC_SA_FROM), u"15");
+        EXPECT_EQ(D::TextOf(d, IDC_SA_TO), u"0.015");
+        EXPECT_GT(CountColour(GetDlgItem(d, IDC_SA_PREVIEW), RGB(200, 0, 0)), 100) << "the schedule is drawn";
+        D::Type(d, IDC_SA_TO, u"20");
+        D::Click(d, IDOK);
+      },
+      [](HWND d) {
+        EXPECT_EQ(D::Balloon(d), u"Sim. Annealing Initialization: The temperatures are invalid");
+        D::Type(d, IDC_SA_TO, u"0.5");
+        D::Click(d, IDC_SA_LINEAR);
+        D::Click(d, IDOK);
+      },
+  });
+  ASSERT_TRUE(dialog.Run(nullptr));
+  EXPECT_DOUBLE_EQ(record.annealing.endTemperature, 0.5);
+  EXPECT_NE(record.annealing.linearCooling, 0);
+}
+
+TEST_F(MainFlowDialog, ClassificationHidesTheFormatsAndBrowsesThroughTheShell) {
+  FileSimulationRequest request{.classification = true};
+  ScriptedShell shell;
+  shell.files.push_back(u"Z:\\in.csv");
+  FileSimulationDialog dialog(request, shell);
+  D driver({
+      [](HWND d) {
+        EXPECT_EQ(D::Caption(d), u"On File Classification");
+        EXPECT_FALSE(D::Visible(d, IDC_SIM_INPUT_BINARY));
+        EXPECT_FALSE(D::Visible(d, IDC_SIM_OUTPUT_TEXT));
+        D::Click(d, IDC_SIM_INPUT_BROWSE);
+        EXPECT_EQ(D::TextOf(d, IDC_SIM_INPUT), u"Z:\\in.csv");
+        D::Click(d, IDOK);
+      },
+      [](HWND d) {
+        EXPECT_EQ(D::Balloon(d), u"On File Classification: A valid file name is required");
+        D::Type(d, IDC_SIM_OUTPUT, u"Z:\\IN.CSV");
+        D::Click(d, IDOK);
+      },
+      [](HWND d) {
+        EXPECT_EQ(D::Balloon(d),
+                  u"On File Classification: The output file must be another file than the input file");
+        D::Type(d, IDC_SIM_OUTPUT, u"Z:\\classes.txt");
+        D::Click(d, IDC_SIM_OPEN);
+        D::Click(d, IDOK);
+      },
+  });
+  ASSERT_TRUE(dialog.Run(nullptr));
+  EXPECT_EQ(request.input, u"Z:\\in.csv");
+  EXPECT_EQ(request.output, u"Z:\\classes.txt");
+  EXPECT_TRUE(request.openResult);
+}
+
+TEST_F(MainFlowDialog, AboutShowsTheVersion) {
+  AboutDialog dialog;
+  D driver({[](HWND d) {
+    EXPECT_EQ(D::Caption(d), u"About Tessarion");
+    EXPECT_EQ(D::TextOf(d, IDC_ABOUT_TEXT), u"Tessarion Version 3.1\r\n");
+    D::Click(d, IDOK);
+  }});
+  dialog.Run(nullptr);
+  EXPECT_EQ(driver.StepsRun(), 1u);
+}
+
+}  // namespace
