@@ -89,6 +89,7 @@ Workspace::Workspace(Shell& shell, std::size_t plotWidth)
       monitor(*this),
       evaluation(*this) {
   setup.SetFileIdentity();
+  classificationFiles.classification = true;
   BindAll();
 }
 

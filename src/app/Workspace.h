@@ -136,7 +136,7 @@ class Workspace {
   trainingProgress progress;
   // The files of the last simulation and classification, offered again.
   FileSimulationRequest simulationFiles;
-  FileSimulationRequest classificationFiles{.classification = true};
+  FileSimulationRequest classificationFiles;
   // After the set and the record they are bound to, so a network (whose
   // destructor waits for its thread) goes first.
   LayerNet1 one;

@@ -149,7 +149,8 @@ TEST(FileSimulationForm, RefusesMissingFilesAndWritingOverTheInput) {
 
 TEST(FileSimulationForm, BrowseFillsTheFieldAndCancelKeepsIt) {
   ScriptedShell shell;
-  FileSimulationRequest request{.input = u"old.csv"};
+  FileSimulationRequest request;
+  request.input = u"old.csv";
   FileSimulationForm form(request);
   shell.files.push_back(std::nullopt);
   form.BrowseInput(shell);

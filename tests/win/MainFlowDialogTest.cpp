@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
+// after windows.h
+#include <commctrl.h>
 
 #include "DialogDriver.h"
 #include "DialogIds.h"
@@ -8,6 +10,7 @@
 #include "app/ui/AnnealSetupDialog.h"
 #include "app/ui/FileSimulationDialog.h"
 #include "app/ui/NetworkSetupDialog.h"
+#include "app/ui/ScalingDialog.h"
 #include "app/ui/TrainingSetInfoDialog.h"
 #include "app/ui/TrainingSetupDialog.h"
 #include "support/NetworkBuilders.h"
@@ -210,7 +213,8 @@ TEST_F(MainFlowDialog, AnnealSetupDrawsItsScheduleAndRefusesTemperaturesTheWrong
 }
 
 TEST_F(MainFlowDialog, ClassificationHidesTheFormatsAndBrowsesThroughTheShell) {
-  FileSimulationRequest request{.classification = true};
+  FileSimulationRequest request;
+  request.classification = true;
   ScriptedShell shell;
   shell.files.push_back(u"Z:\\in.csv");
   FileSimulationDialog dialog(request, shell);
@@ -240,6 +244,61 @@ TEST_F(MainFlowDialog, ClassificationHidesTheFormatsAndBrowsesThroughTheShell) {
   EXPECT_EQ(request.input, u"Z:\\in.csv");
   EXPECT_EQ(request.output, u"Z:\\classes.txt");
   EXPECT_TRUE(request.openResult);
+}
+
+std::u16string ListCell(HWND dialog, int row, int column) {
+  wchar_t text[64] = {};
+  ListView_GetItemText(GetDlgItem(dialog, IDC_SCALING_LIST), row, column, text, 64);
+  return reinterpret_cast<const char16_t*>(text);
+}
+
+void SelectRows(HWND dialog, std::initializer_list<int> rows) {
+  HWND list = GetDlgItem(dialog, IDC_SCALING_LIST);
+  for (int row : rows) ListView_SetItemState(list, row, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+TEST_F(MainFlowDialog, ScalingEditorSetsTheSelectedRowsThroughTheRangeDialog) {
+  Scaler scaler;
+  ASSERT_TRUE(scaler.SetSize(3));
+  scaler.Set(1, -1.0, 1.0, 2);
+  ScalingDialog dialog(scaler, false);
+  D driver({
+      [](HWND d) {
+        EXPECT_EQ(D::Caption(d), u"Scaling");
+        EXPECT_EQ(ListCell(d, 0, 1), u"No scaling");
+        EXPECT_EQ(ListCell(d, 0, 2), u"------");
+        EXPECT_EQ(ListCell(d, 1, 1), u"[-0.9    0.9]");
+        SelectRows(d, {0, 2});
+        D::Click(d, IDC_SCALING_EDIT);  // the next steps run in the range dialog
+      },
+      [](HWND d) {
+        EXPECT_EQ(D::Caption(d), u"Output scaling");
+        EXPECT_TRUE(D::Checked(d, IDC_RANGE_METHOD0)) << "it starts from the first selected row";
+        EXPECT_FALSE(D::Enabled(d, IDC_RANGE_MIN));
+        D::Click(d, IDC_RANGE_METHOD1);
+        EXPECT_TRUE(D::Enabled(d, IDC_RANGE_MAX));
+        D::Type(d, IDC_RANGE_MIN, u"5");
+        D::Type(d, IDC_RANGE_MAX, u"5");
+        D::Click(d, IDOK);
+      },
+      [](HWND d) {
+        EXPECT_EQ(D::Balloon(d), u"Tessarion: The maximum value must be greater than the minimum value");
+        D::Type(d, IDC_RANGE_MAX, u"10");
+        D::Click(d, IDOK);
+      },
+      [](HWND d) {
+        EXPECT_EQ(D::Caption(d), u"Scaling");
+        EXPECT_EQ(ListCell(d, 0, 1), u"[0.1     0.9]");
+        EXPECT_EQ(ListCell(d, 2, 2), u"[5      10]");
+        EXPECT_EQ(ListCell(d, 1, 1), u"[-0.9    0.9]") << "an unselected row keeps its scaling";
+        D::Click(d, IDOK);
+      },
+  });
+  ASSERT_TRUE(dialog.Run(nullptr));
+  EXPECT_EQ(driver.StepsRun(), 4u);
+  EXPECT_EQ(scaler.GetEntry(2).method, 1u);
+  EXPECT_DOUBLE_EQ(scaler.GetEntry(2).max, 10.0);
+  EXPECT_EQ(scaler.GetEntry(1).method, 2u);
 }
 
 TEST_F(MainFlowDialog, AboutShowsTheVersion) {

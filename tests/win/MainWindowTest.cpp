@@ -326,8 +326,8 @@ TEST_F(MainWindowTest, LayerNetworkSetupShowsTheNewNetworkAndItsCommands) {
     EXPECT_EQ(Enabled(kCmdFileSimulation), c.simulation);
     EXPECT_EQ(Enabled(kCmdFileClassification), c.classification);
     EXPECT_EQ(Enabled(kCmdComputeConfusion), c.classification);
-    EXPECT_EQ(workspace.IsEnabled(kCmdOutputScaling), c.outputScalingAllowed);
-    EXPECT_FALSE(Enabled(kCmdOutputScaling)) << "the scaling dialog does not exist yet";
+    EXPECT_EQ(Enabled(kCmdOutputScaling), c.outputScalingAllowed);
+    EXPECT_TRUE(Enabled(kCmdInputScaling));
     EXPECT_FALSE(Enabled(kCmdOutputWeights)) << "the weight view does not exist yet";
     EXPECT_FALSE(Enabled(kCmdConfusionView));
   }

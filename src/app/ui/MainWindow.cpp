@@ -15,8 +15,7 @@ namespace {
 
 // Commands whose dialog, view or file is not part of the program yet: data
 // views and the tools, the weight and confusion views, validation and
-// feature-selection windows, the scaling dialog, and the tutorial (no help
-// file ships). Remove an entry when its window arrives.
+// feature-selection windows, and the tutorial (no help file ships). Remove an entry when its window arrives.
 constexpr int kUnavailable[] = {
     kCmdNewDataSet,
     kCmdShowTrainingSet,
@@ -38,8 +37,6 @@ constexpr int kUnavailable[] = {
     kCmdHidden1Weights,
     kCmdHidden2Weights,
     kCmdOutputWeights,
-    kCmdInputScaling,
-    kCmdOutputScaling,
     kCmdTutorial,
 };
 

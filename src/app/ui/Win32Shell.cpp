@@ -7,6 +7,7 @@
 #include "app/ui/FileSimulationDialog.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/NetworkSetupDialog.h"
+#include "app/ui/ScalingDialog.h"
 #include "app/ui/TrainingSetInfoDialog.h"
 #include "app/ui/TrainingSetupDialog.h"
 #include "win/WideText.h"
@@ -74,11 +75,9 @@ bool Win32Shell::EditTrainingSetInfo(TrainingSetInfoRequest& request) {
   return TrainingSetInfoDialog(request).Run(Owner());
 }
 
-// The scaling dialog is not part of the program yet; its commands stay
-// disabled in the main window.
 bool Win32Shell::EditScaler(Scaler& scaler, bool inputs) {
   if (interaction) return interaction->EditScaler(scaler, inputs);
-  return false;
+  return ScalingDialog(scaler, inputs).Run(Owner());
 }
 
 bool Win32Shell::EditFileSimulation(FileSimulationRequest& request) {
