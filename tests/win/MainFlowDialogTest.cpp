@@ -8,6 +8,7 @@
 #include "app/TrainingSetupForm.h"
 #include "app/ui/AboutDialog.h"
 #include "app/ui/AnnealSetupDialog.h"
+#include "app/ui/ConfusionDialog.h"
 #include "app/ui/FileSimulationDialog.h"
 #include "app/ui/NetworkSetupDialog.h"
 #include "app/ui/ScalingDialog.h"
@@ -299,6 +300,40 @@ TEST_F(MainFlowDialog, ScalingEditorSetsTheSelectedRowsThroughTheRangeDialog) {
   EXPECT_EQ(scaler.GetEntry(2).method, 1u);
   EXPECT_DOUBLE_EQ(scaler.GetEntry(2).max, 10.0);
   EXPECT_EQ(scaler.GetEntry(1).method, 2u);
+}
+
+TEST_F(MainFlowDialog, ConfusionWindowShowsTheGridWithErrorsInRedAndSavesThePage) {
+  const Matrix confusion = MakeMatrix({{3, 1, 0}, {0, 4, 0}, {0, 0, 2}});
+  ScriptedShell shell;
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::u16string page = reinterpret_cast<const char16_t*>(temp) + std::u16string(u"confusion-test.htm");
+  shell.files.push_back(page);
+  ConfusionDialog dialog(confusion, u"4 : 2S", shell);
+  D driver({[](HWND d) {
+    EXPECT_EQ(D::Caption(d), u"Confusion matrix (No. errors = 1)");
+    HWND grid = GetDlgItem(d, IDC_CONFUSION_LIST);
+    wchar_t text[32] = {};
+    ListView_GetItemText(grid, 0, 0, text, 32);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(text)), u"class 1");
+    ListView_GetItemText(grid, 0, 2, text, 32);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(text)), u"1*");
+    ListView_GetItemText(grid, 2, 0, text, 32);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(text)), u"reject");
+    ListView_GetItemText(grid, 2, 3, text, 32);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(text)), u"2")
+        << "reject as reject is no error";
+    UpdateWindow(grid);
+    EXPECT_GT(CountColour(grid, RGB(255, 0, 0)), 0) << "the error cell is drawn in red";
+    D::Click(d, IDC_CONFUSION_SAVE);
+    D::Click(d, IDOK);
+  }});
+  dialog.Run(nullptr);
+  EXPECT_EQ(driver.StepsRun(), 1u);
+  EXPECT_EQ(shell.Matching("save(Save confusion matrix").size(), 1u);
+  const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(page.c_str()));
+  EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES) << "the page was written";
+  DeleteFileW(reinterpret_cast<const wchar_t*>(page.c_str()));
 }
 
 TEST_F(MainFlowDialog, AboutShowsTheVersion) {

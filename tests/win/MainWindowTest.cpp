@@ -329,7 +329,7 @@ TEST_F(MainWindowTest, LayerNetworkSetupShowsTheNewNetworkAndItsCommands) {
     EXPECT_EQ(Enabled(kCmdOutputScaling), c.outputScalingAllowed);
     EXPECT_TRUE(Enabled(kCmdInputScaling));
     EXPECT_FALSE(Enabled(kCmdOutputWeights)) << "the weight view does not exist yet";
-    EXPECT_FALSE(Enabled(kCmdConfusionView));
+    EXPECT_EQ(Enabled(kCmdConfusionView), c.classification);
   }
 }
 

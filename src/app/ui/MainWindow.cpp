@@ -14,13 +14,12 @@
 namespace {
 
 // Commands whose dialog, view or file is not part of the program yet: data
-// views and the tools, the weight and confusion views, validation and
+// views and the tools, the weight views, validation and
 // feature-selection windows, and the tutorial (no help file ships). Remove an entry when its window arrives.
 constexpr int kUnavailable[] = {
     kCmdNewDataSet,
     kCmdShowTrainingSet,
     kCmdValidate,
-    kCmdConfusionView,
     kCmdFeatureSelectionResults,
     kCmdPruneTrainingSet,
     kCmdFeatureSelection,

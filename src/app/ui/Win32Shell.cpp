@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "app/ui/AboutDialog.h"
+#include "app/ui/ConfusionDialog.h"
 #include "app/ui/FileSimulationDialog.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/NetworkSetupDialog.h"
@@ -85,10 +86,10 @@ bool Win32Shell::EditFileSimulation(FileSimulationRequest& request) {
   return FileSimulationDialog(request, *this).Run(Owner());
 }
 
-// The views and tools below have no window yet: their commands stay
-// disabled in the main window, and where a command that does exist ends by
-// showing one (a loaded training set, an opened data file, a confusion
-// matrix), the data stays in the workspace and nothing opens.
+// The views and tools below, but the confusion matrix, have no window yet:
+// their commands stay disabled in the main window, and where a command that
+// does exist ends by showing one (a loaded training set, an opened data
+// file), the data stays in the workspace and nothing opens.
 void Win32Shell::ShowDataView(const Matrix& data, bool complex) {
   if (interaction) interaction->ShowDataView(data, complex);
 }
@@ -106,7 +107,8 @@ void Win32Shell::ShowValidation(const ValidationResult& result) {
 }
 
 void Win32Shell::ShowConfusion(const Matrix& confusion, const std::u16string& structure) {
-  if (interaction) interaction->ShowConfusion(confusion, structure);
+  if (interaction) return interaction->ShowConfusion(confusion, structure);
+  ConfusionDialog(confusion, structure, *this).Run(Owner());
 }
 
 bool Win32Shell::EditFeatureSelection(FeatureSelectionForm& form) {
