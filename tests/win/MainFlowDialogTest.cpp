@@ -9,6 +9,8 @@
 #include "app/ui/AboutDialog.h"
 #include "app/ui/AnnealSetupDialog.h"
 #include "app/ui/ConfusionDialog.h"
+#include "app/ui/FeatureSelectionDialog.h"
+#include "app/ui/FeatureSelectionResultsDialog.h"
 #include "app/ui/FileSimulationDialog.h"
 #include "app/ui/NetworkSetupDialog.h"
 #include "app/ui/ScalingDialog.h"
@@ -334,6 +336,72 @@ TEST_F(MainFlowDialog, ConfusionWindowShowsTheGridWithErrorsInRedAndSavesThePage
   const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t*>(page.c_str()));
   EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES) << "the page was written";
   DeleteFileW(reinterpret_cast<const wchar_t*>(page.c_str()));
+}
+
+TEST_F(MainFlowDialog, FeatureSelectionProposesAPopulationAndChecksEveryField) {
+  FeatureSelectionForm form(FeatureSelectionSettings{}, 10, 3);
+  FeatureSelectionDialog dialog(form);
+  D driver({
+      [](HWND d) {
+        EXPECT_EQ(D::TextOf(d, IDC_FS_FROM), u"10");
+        EXPECT_EQ(D::TextOf(d, IDC_FS_TO), u"3");
+        EXPECT_EQ(D::TextOf(d, IDC_FS_POPULATION), u"12");
+        EXPECT_EQ(D::TextOf(d, IDC_FS_CROSSOVER), u"1");
+        D::Type(d, IDC_FS_CROSSOVER, u"abc");
+        D::Click(d, IDOK);
+      },
+      [](HWND d) {
+        EXPECT_EQ(D::Balloon(d), u"Tessarion: The probability of crossover must be between 0 and 1");
+        D::Type(d, IDC_FS_CROSSOVER, u"0.7");
+        D::Type(d, IDC_FS_POPULATION, u"500");
+        D::Click(d, IDOK);
+      },
+      [](HWND d) {
+        EXPECT_EQ(D::Balloon(d),
+                  u"Feature Selection: The population size must be less than 120 and bigger than 0");
+        D::Type(d, IDC_FS_POPULATION, u"30");
+        D::Click(d, IDOK);
+      },
+  });
+  ASSERT_TRUE(dialog.Run(nullptr));
+  EXPECT_EQ(form.fields.population, 30);
+  EXPECT_DOUBLE_EQ(form.fields.crossover, 0.7);
+}
+
+TEST_F(MainFlowDialog, FeatureSelectionResultsListTheColumnsAndSaveThem) {
+  const std::uint8_t bits[] = {0x1A};  // columns 2, 4 and 5
+  const FeatureSelectionResults results(bits, 5, 0.25);
+  ScriptedShell shell;
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::u16string file = reinterpret_cast<const char16_t*>(temp) + std::u16string(u"chosen-test.csv");
+  shell.files.push_back(file);
+  FeatureSelectionResultsDialog dialog(results, shell);
+  D driver({[](HWND d) {
+    EXPECT_EQ(D::Caption(d), u"Feature Selection Results (MSE = 0.25000000000000)");
+    HWND list = GetDlgItem(d, IDC_FR_LIST);
+    EXPECT_EQ(ListView_GetItemCount(list), 3);
+    wchar_t text[16] = {};
+    ListView_GetItemText(list, 2, 0, text, 16);
+    EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(text)), u"5");
+    EXPECT_FALSE(D::Enabled(d, IDC_FR_PRUNE)) << "pruning comes with the prune tool";
+    D::Click(d, IDC_FR_SAVE);
+    D::Click(d, IDOK);
+  }});
+  dialog.Run(nullptr);
+  EXPECT_EQ(shell.Matching("save(Save Feature Selection Results").size(), 1u);
+  HANDLE saved = CreateFileW(reinterpret_cast<const wchar_t*>(file.c_str()), GENERIC_READ, 0, nullptr,
+                             OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(saved, INVALID_HANDLE_VALUE);
+  char bytes[64] = {};
+  DWORD read = 0;
+  ReadFile(saved, bytes, sizeof bytes, &read, nullptr);
+  CloseHandle(saved);
+  DeleteFileW(reinterpret_cast<const wchar_t*>(file.c_str()));
+  EXPECT_EQ(std::string(bytes, read), std::string("2\0\r\0\n\0"
+                                                  "4\0\r\0\n\0"
+                                                  "5\0\r\0\n\0",
+                                                  18));
 }
 
 TEST_F(MainFlowDialog, AboutShowsTheVersion) {

@@ -13,30 +13,15 @@
 
 namespace {
 
-// Commands whose dialog, view or file is not part of the program yet: data
-// views and the tools, the weight views, validation and
-// feature-selection windows, and the tutorial (no help file ships). Remove an entry when its window arrives.
+// Commands whose dialog, view or file is not part of the program yet: the
+// data views and the tools, the weight views, the validation window, and
+// the tutorial (no help file ships). Remove an entry when its window
+// arrives.
 constexpr int kUnavailable[] = {
-    kCmdNewDataSet,
-    kCmdShowTrainingSet,
-    kCmdValidate,
-    kCmdFeatureSelectionResults,
-    kCmdPruneTrainingSet,
-    kCmdFeatureSelection,
-    kCmdPreProcessing,
-    kCmdPostProcessing,
-    kCmdFftLab,
-    kCmdIfftLab,
-    kCmdPredictionSet,
-    kCmdFilteringLab,
-    kCmdPolarViewer,
-    kCmdXyViewer,
-    kCmdCsvExplorer,
-    kCmdReplaceInFiles,
-    kCmdHidden1Weights,
-    kCmdHidden2Weights,
-    kCmdOutputWeights,
-    kCmdTutorial,
+    kCmdNewDataSet,     kCmdShowTrainingSet, kCmdValidate,    kCmdPruneTrainingSet, kCmdPreProcessing,
+    kCmdPostProcessing, kCmdFftLab,          kCmdIfftLab,     kCmdPredictionSet,    kCmdFilteringLab,
+    kCmdPolarViewer,    kCmdXyViewer,        kCmdCsvExplorer, kCmdReplaceInFiles,   kCmdHidden1Weights,
+    kCmdHidden2Weights, kCmdOutputWeights,   kCmdTutorial,
 };
 
 constexpr int kMargin = 4;

@@ -5,6 +5,8 @@
 
 #include "app/ui/AboutDialog.h"
 #include "app/ui/ConfusionDialog.h"
+#include "app/ui/FeatureSelectionDialog.h"
+#include "app/ui/FeatureSelectionResultsDialog.h"
 #include "app/ui/FileSimulationDialog.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/NetworkSetupDialog.h"
@@ -86,7 +88,8 @@ bool Win32Shell::EditFileSimulation(FileSimulationRequest& request) {
   return FileSimulationDialog(request, *this).Run(Owner());
 }
 
-// The views and tools below, but the confusion matrix, have no window yet:
+// The views and tools below, but the confusion matrix and the feature
+// selection, have no window yet:
 // their commands stay disabled in the main window, and where a command that
 // does exist ends by showing one (a loaded training set, an opened data
 // file), the data stays in the workspace and nothing opens.
@@ -113,11 +116,12 @@ void Win32Shell::ShowConfusion(const Matrix& confusion, const std::u16string& st
 
 bool Win32Shell::EditFeatureSelection(FeatureSelectionForm& form) {
   if (interaction) return interaction->EditFeatureSelection(form);
-  return false;
+  return FeatureSelectionDialog(form).Run(Owner());
 }
 
 void Win32Shell::ShowFeatureSelectionResults(const FeatureSelectionResults& results) {
-  if (interaction) interaction->ShowFeatureSelectionResults(results);
+  if (interaction) return interaction->ShowFeatureSelectionResults(results);
+  FeatureSelectionResultsDialog(results, *this).Run(Owner());
 }
 
 void Win32Shell::OpenWithAssociatedProgram(const std::u16string& path) {
