@@ -14,61 +14,10 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 
-program=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-build=$(dirname "$program")
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-wine_run="$here/scripts/wine-run.sh"
-work=$(mktemp -d)
-shots="$build/screenshots"
-mkdir -p "$shots"
-program_pid=""
-
-cleanup() {
-  if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "dialogs: $*" >&2
-  import -window root "$shots/dialogs-failed.png" 2>/dev/null || true
-  exit 1
-}
-
-# Waits up to $2 seconds for a window whose title matches $1; prints its id.
-wait_for_window() {
-  local id
-  for _ in $(seq 1 $(($2 * 5))); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
-    if [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.2
-  done
-  return 1
-}
-
-wait_until_gone() {
-  for _ in $(seq 1 50); do
-    xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
-    sleep 0.2
-  done
-  return 1
-}
+# shellcheck source=lib/desktop.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1" dialogs
 
 visible_windows() { xdotool search --onlyvisible --name '.*' 2>/dev/null | wc -l; }
-
-# Keys go to the focused window, as a user's do.
-press() {
-  xdotool key --delay 30 "$@"
-  sleep 0.3
-}
-
-type_text() {
-  xdotool type --delay 30 "$1"
-  sleep 0.3
-}
 
 # Replaces the text of the focused edit field.
 retype() {
@@ -87,18 +36,11 @@ expect_balloon() {
   import -window root "$shots/balloon-$name.png"
 }
 
-focus() {
-  xdotool windowactivate "$1" 2>/dev/null || true
-  xdotool windowfocus --sync "$1"
-  sleep 0.3
-}
-
 awk 'BEGIN { for (i = 0; i < 30; ++i) printf "%.2f,%.2f,%.2f\r\n", i / 30.0, (i % 7) / 7.0, (i % 3) / 3.0 }' \
   >"$work/set.csv"
 set_path=$(winepath -w "$work/set.csv" 2>/dev/null)
 
-"$wine_run" "$program" &
-program_pid=$!
+start_program
 main=$(wait_for_window '^Tessarion$' 60) || fail "the workbench did not start"
 focus "$main"
 

@@ -14,44 +14,9 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 
-program=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-build=$(dirname "$program")
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-wine_run="$here/scripts/wine-run.sh"
+# shellcheck source=lib/desktop.sh
+source "$(dirname "${BASH_SOURCE[0]}")/lib/desktop.sh" "$1" main-window
 cli="$build/tessarion-cli.exe"
-work=$(mktemp -d)
-shots="$build/screenshots"
-mkdir -p "$shots"
-program_pid=""
-
-cleanup() {
-  if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "screenshot: $*" >&2
-  if [ -n "${DISPLAY:-}" ]; then import -window root "$shots/main-window-failed.png" 2>/dev/null || true; fi
-  exit 1
-}
-
-# Waits up to $2 seconds for a window whose title matches the pattern $1;
-# prints its id.
-wait_for_window() {
-  local pattern=$1 limit=$2 id
-  for _ in $(seq 1 $((limit * 5))); do
-    id=$(xdotool search --name "$pattern" 2>/dev/null | head -1 || true)
-    if [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.2
-  done
-  return 1
-}
-
-title_of() { xdotool getwindowname "$1" 2>/dev/null || true; }
 
 # A noisy regression set: the same inputs with different targets keep the
 # error above the goal, so the run lasts all its epochs and ends on the
@@ -70,19 +35,10 @@ net_path=$(winepath -w "$work/noisy.tsn" 2>/dev/null)
   --scale-from "$set_path" >/dev/null || fail "tessarion-cli could not write the network"
 [ -s "$work/noisy.tsn" ] || fail "no network file"
 
-"$wine_run" "$program" "$net_path" &
-program_pid=$!
+start_program "$net_path"
 
 base="Tessarion - noisy.tsn"
 main=$(wait_for_window "^$base\$" 60) || fail "the network named on the command line did not open"
-
-# Keys go to the focused window, as a user's do: Wine's file chooser takes
-# typing only that way.
-focus() {
-  xdotool windowactivate "$1" 2>/dev/null || true
-  xdotool windowfocus --sync "$1"
-  sleep 0.3
-}
 
 # Load Training Set: the layout dialog is confirmed as it is, the chooser
 # gets the path typed into its name field.
