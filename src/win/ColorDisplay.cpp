@@ -5,16 +5,10 @@
 
 namespace Win {
 
-bool ColorDisplay::Register() {
-  Module::ClassOptions options;
-  options.style = CS_HREDRAW | CS_VREDRAW;
-  return Module::RegisterWindowClass(kClass, options);
-}
+bool ColorDisplay::Register() { return Module::RegisterControlClass(kClass); }
 
 bool ColorDisplay::Create(HWND parent, int id, int x, int y, int w, int h) {
-  Register();
-  return Module::CreateWindowFor(*this, L"", WS_CHILD | WS_VISIBLE, 0, x, y, w, h, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) != nullptr;
+  return Module::CreateControlFor(*this, parent, id, x, y, w, h);
 }
 
 bool ColorDisplay::CreateOver(HWND dialog, int placeholderId) {

@@ -46,6 +46,18 @@ HWND Module::CreateWindowFor(Window& window, const wchar_t* title, DWORD style, 
   return hwnd;
 }
 
+bool Module::RegisterControlClass(const wchar_t* className) {
+  ClassOptions options;
+  options.style = CS_HREDRAW | CS_VREDRAW;
+  return RegisterWindowClass(className, options);
+}
+
+bool Module::CreateControlFor(Window& control, HWND parent, int id, int x, int y, int width, int height) {
+  RegisterControlClass(control.ClassName());
+  return CreateWindowFor(control, L"", WS_CHILD | WS_VISIBLE, 0, x, y, width, height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) != nullptr;
+}
+
 void Module::InitCommonControls() {
   static const bool done = [] {
     INITCOMMONCONTROLSEX controls{};

@@ -29,6 +29,10 @@ class Module {
   // unable to create window of class" with the class name and returns null.
   static HWND CreateWindowFor(Window& window, const wchar_t* title, DWORD style, DWORD exStyle, int x, int y,
                               int width, int height, HWND parent, HMENU menuOrId);
+  // A custom control: its class (redrawn whole on resizing) registered when
+  // it is not yet, and the window created as a visible child with an id.
+  static bool RegisterControlClass(const wchar_t* className);
+  static bool CreateControlFor(Window& control, HWND parent, int id, int x, int y, int width, int height);
   // The common controls the framework wraps and the rich edit, registered
   // once per process.
   static void InitCommonControls();

@@ -7,16 +7,10 @@
 
 namespace Win {
 
-bool StripChart::Register() {
-  Module::ClassOptions options;
-  options.style = CS_HREDRAW | CS_VREDRAW;
-  return Module::RegisterWindowClass(kClass, options);
-}
+bool StripChart::Register() { return Module::RegisterControlClass(kClass); }
 
 bool StripChart::Create(HWND parent, int id, int x, int y, int w, int h) {
-  Register();
-  return Module::CreateWindowFor(*this, L"", WS_CHILD | WS_VISIBLE, 0, x, y, w, h, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) != nullptr;
+  return Module::CreateControlFor(*this, parent, id, x, y, w, h);
 }
 
 void StripChart::Refresh() { InvalidateRect(hWnd, nullptr, FALSE); }
